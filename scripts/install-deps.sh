@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests and the fixture scripts need on Debian; idempotent.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config git
+  libboost-dev libboost-thread-dev libboost-system-dev
+  libwxgtk3.2-dev libmpg123-dev
+  libgtest-dev libgmock-dev libtag1-dev
+  clang libclang-rt-dev
+  xvfb xauth xdotool
+  mpg123 lame sox libsox-fmt-mp3 ffmpeg espeak-ng twolame id3v2 eyed3 imagemagick
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
