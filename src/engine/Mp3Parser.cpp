@@ -59,6 +59,18 @@ unsigned CMp3Parser::TranslateReaderError(unsigned readerResult)
 
 unsigned CMp3Parser::ReadNextElement(TElement& element)
 {
+    const unsigned result = ReadElement(element);
+    // A longer read may have refilled the buffer after the first three bytes were seen; point a
+    // one-byte element at their current place so the caller never holds a stale pointer.
+    if (element.size == 1) {
+        const unsigned char* start = nullptr;
+        element.data = reader->Read(1, start) == StreamReader::EOk ? start : nullptr;
+    }
+    return result;
+}
+
+unsigned CMp3Parser::ReadElement(TElement& element)
+{
     element.data = nullptr;
     element.size = 0;
     element.header = nullptr;

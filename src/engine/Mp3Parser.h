@@ -51,6 +51,8 @@ public:
     static bool IsId3v1Marker(const unsigned char* bytes);
 
 private:
+    unsigned ReadElement(TElement& element);
+
     std::unique_ptr<StreamReader> reader;
     unsigned step;
     TMpegAudioHeader header;
