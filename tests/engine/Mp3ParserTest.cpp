@@ -15,9 +15,6 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-    return std::wstring(s.begin(), s.end());
-}
-
 // What a caller sees when it drives the parser to the end, and how many bytes each call consumed.
 struct TRun {
     std::vector<unsigned> results;
