@@ -30,7 +30,8 @@ unsigned StreamReader::Read(unsigned n, const unsigned char*& data)
     if (!stream.good())
         return EReadError;
 
-    std::memmove(buffer.data(), buffer.data() + cursor, tail);
+    if (tail > 0 && cursor > 0)
+        std::memmove(buffer.data(), buffer.data() + cursor, tail);
     buffer.resize(tail);
     cursor = 0;
 

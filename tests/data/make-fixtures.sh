@@ -20,7 +20,8 @@ cd "$(dirname "$0")"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Sources: speech, and a tone, then digital silence, then a loud tone (for the decoder's levels).
+# Sources: speech, and 0.6 s each of a quiet 440 Hz tone, digital silence and a loud (-1 dBFS)
+# 1 kHz tone (cbr-stereo-44k.mp3, mpeg25-stereo-8k.mp3, layer2-stereo-48k.mp2) for the decoder.
 espeak-ng -s 160 -w "$work/speech.wav" "Chapter one. The quiet harbour at dawn."
 sox -n -r 44100 -c 2 -b 16 "$work/tones.wav" \
     synth 0.6 sine 440 gain -12 : synth 0.6 sine 440 gain -200 : synth 0.6 sine 1000 gain -1

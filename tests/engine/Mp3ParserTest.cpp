@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -307,6 +308,19 @@ TEST_F(Mp3ParserTest, VbrChecksNeverReadPastAShortFrame)
     EXPECT_FALSE(Logged(L"INFO: IsVBRIFrame: VBRI frame found.\n"));
 
     EXPECT_FALSE(CMp3Parser::IsVbrInfoFrame(xing.data(), 3));
+
+    // The same checks on frames held in buffers of exactly their size (a sanitizer build catches
+    // any read beyond them).
+    const auto exact = [](const Bytes& frame) {
+        std::unique_ptr<unsigned char[]> copy(new unsigned char[frame.size()]);
+        std::copy(frame.begin(), frame.end(), copy.get());
+        return CMp3Parser::IsVbrInfoFrame(copy.get(), static_cast<uint32_t>(frame.size()));
+    };
+    EXPECT_TRUE(exact(xing));
+    EXPECT_FALSE(exact(shortTag));
+    Bytes vbriStart(40, 0);
+    Put(vbriStart, 36, "VBRI");
+    EXPECT_FALSE(exact(vbriStart));
 }
 
 TEST_F(Mp3ParserTest, FreeFormatFramesAreSkippedAsNoSync)
