@@ -235,12 +235,16 @@ TEST_F(AcmMp3DecoderTest, LongJunkWithALoneFrameIsNoMp3File)
 TEST_F(AcmMp3DecoderTest, TheSameJunkAfterAFrameIsOnlyABadFrame)
 {
     const auto frames = Layer2Frames();
+    // The second frame is not followed by a frame sync, so it lost sync; the search that follows runs
+    // through the junk, where nothing counts as an MP3 file's start any more.
     const auto decoded
         = DecodeBytes(Concat({ frames[0], frames[1], Junk(4000, 2), frames[2], Bytes(200, 0) }));
     ASSERT_GE(decoded.size(), 3u);
     EXPECT_EQ(IMp3Decoder::EOk, decoded[0].result);
-    EXPECT_EQ(IMp3Decoder::EOk, decoded[1].result);
-    EXPECT_EQ(IMp3Decoder::EBadFrame, decoded[2].result);
+    EXPECT_EQ(IMp3Decoder::EBadFrame, decoded[1].result);
+    for (std::size_t i = 2; i + 1 < decoded.size(); ++i)
+        EXPECT_EQ(IMp3Decoder::EBadFrame, decoded[i].result);
+    EXPECT_EQ(IMp3Decoder::EEndOfFile, decoded.back().result);
     EXPECT_TRUE(Logged(L"ERROR: MP3 decoder: Mp3Parser::EInvalidFrame\n"));
     EXPECT_FALSE(Logged(L"ERROR: This is not a MP3 file\n"));
 }
