@@ -5,7 +5,7 @@
 # samples give the mean of (sample - 128)^2. Needs Debian's mpg123. Run it after make-fixtures.sh.
 #
 # decoder-expectations.txt:
-#   "file <name> <source rate> <reduced rate> <bytes per frame> <frames>", then one line per frame:
+#   "file <name> <source rate> <reduced rate> <bytes per frame> <frames> <file size>", then one line per frame:
 #   "<name> <frame index> <energy>".
 # --no-gapless keeps the encoder delay and padding, so that every frame gives all of its samples, as
 # a frame-by-frame decoder produces them; the VBR information frame and tags yield no samples.
@@ -16,7 +16,7 @@ files=(cbr-stereo-44k.mp3 vbr-xing-mono-44k.mp3 mpeg2-mono-22k.mp3 mpeg25-stereo
        layer2-stereo-48k.mp2 id3v23-v1.mp3 id3v24-footer.mp3)
 
 {
-    echo "# file <name> <source rate> <reduced rate> <bytes per frame> <frames>; then <name> <frame> <energy>"
+    echo "# file <name> <source rate> <reduced rate> <bytes per frame> <frames> <file size>; then <name> <frame> <energy>"
     for f in "${files[@]}"; do
         # Sample rate and samples per frame from the first frame header after any ID3v2 tag.
         read -r rate samples < <(python3 - "$f" <<'PY'
@@ -50,7 +50,7 @@ PY
             echo "$f: $bytes bytes of PCM are no whole number of $per_frame-byte frames" >&2
             exit 1
         fi
-        echo "file $f $rate $reduced $per_frame $((bytes / per_frame))"
+        echo "file $f $rate $reduced $per_frame $((bytes / per_frame)) $(stat -c %s "$f")"
         od -An -v -tu1 -w"$per_frame" "$f.u8" |
             awk -v name="$f" '{ s = 0; for (i = 1; i <= NF; i++) { d = $i - 128; s += d * d }
                                 printf "%s %d %.6f\n", name, NR - 1, s / NF }'

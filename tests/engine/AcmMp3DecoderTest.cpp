@@ -25,6 +25,7 @@ typedef std::vector<unsigned char> Bytes;
 struct TExpectation {
     unsigned sourceRate = 0;
     unsigned reducedRate = 0;
+    std::size_t fileSize = 0;
     std::vector<double> energies;
 };
 
@@ -44,7 +45,7 @@ std::map<std::string, TExpectation> LoadExpectations()
             std::string name;
             unsigned perFrame = 0, frames = 0;
             TExpectation e;
-            fields >> name >> e.sourceRate >> e.reducedRate >> perFrame >> frames;
+            fields >> name >> e.sourceRate >> e.reducedRate >> perFrame >> frames >> e.fileSize;
             result[name] = e;
         } else {
             unsigned index = 0;
@@ -142,6 +143,8 @@ TEST_F(AcmMp3DecoderTest, EveryFixtureFrameDecodesWithTheLoudnessOfAnIndependent
     ASSERT_EQ(7u, expectations.size());
     for (const auto& entry : expectations) {
         SCOPED_TRACE(entry.first);
+        ASSERT_EQ(entry.second.fileSize, ReadFileBytes(DataPath(entry.first)).size())
+            << "fixture changed: re-run tests/data/make-decoder-expectations.sh";
         LogStore::Instance().Clear();
         std::ifstream file(DataPath(entry.first), std::ios::binary);
         ASSERT_TRUE(file.is_open());
