@@ -35,6 +35,7 @@ CMp3Parser::CMp3Parser(std::istream& stream)
     , step(0)
     , header()
     , frameCount(0)
+    , ended(false)
 {
 }
 
@@ -59,7 +60,15 @@ unsigned CMp3Parser::TranslateReaderError(unsigned readerResult)
 
 unsigned CMp3Parser::ReadNextElement(TElement& element)
 {
+    // The end stays the end: a last frame cut short by the end of the file leaves bytes behind that
+    // would otherwise be searched again, and could even yield frames after the end was reported.
+    if (ended) {
+        element = TElement { nullptr, 0, nullptr };
+        return TranslateReaderError(StreamReader::EEndOfFile);
+    }
     const unsigned result = ReadElement(element);
+    if (result == EEndOfFile)
+        ended = true;
     // A longer read may have refilled the buffer after the first three bytes were seen; point a
     // one-byte element at their current place so the caller never holds a stale pointer.
     if (element.size == 1) {

@@ -57,4 +57,5 @@ private:
     unsigned step;
     TMpegAudioHeader header;
     unsigned frameCount;
+    bool ended; // EEndOfFile was returned; every later call returns it again
 };
