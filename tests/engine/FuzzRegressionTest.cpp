@@ -35,7 +35,7 @@ std::vector<fs::path> RegressionInputs(const std::string& target)
 std::vector<fs::path> Fixtures()
 {
     std::vector<fs::path> inputs;
-    for (const auto& entry : fs::directory_iterator(fs::path(DataPath("")))) {
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(DataPath("")))) {
         std::string extension = entry.path().extension().string();
         if (extension == ".mp3" || extension == ".mp2")
             inputs.push_back(entry.path());
@@ -66,12 +66,18 @@ TEST(FuzzRegressionTest, SavedDecoderFailuresDecodeToTheEnd)
     Replay(fuzz_bodies::DecodeAll, RegressionInputs("decoder"));
 }
 
+TEST(FuzzRegressionTest, SavedSplitFailuresSplitCleanly)
+{
+    Replay(fuzz_bodies::SplitAll, RegressionInputs("split"));
+}
+
 TEST(FuzzRegressionTest, FixturesPassEveryBody)
 {
     std::vector<fs::path> fixtures = Fixtures();
     ASSERT_FALSE(fixtures.empty());
     Replay(fuzz_bodies::ParseAll, fixtures);
     Replay(fuzz_bodies::DecodeAll, fixtures);
+    Replay(fuzz_bodies::SplitAll, fixtures);
 }
 
 TEST(FuzzRegressionTest, EmptyAndTinyInputsPassEveryBody)
@@ -80,5 +86,6 @@ TEST(FuzzRegressionTest, EmptyAndTinyInputsPassEveryBody)
     for (std::size_t size = 0; size <= sizeof bytes; ++size) {
         fuzz_bodies::ParseAll(bytes, size);
         fuzz_bodies::DecodeAll(bytes, size);
+        fuzz_bodies::SplitAll(bytes, size);
     }
 }

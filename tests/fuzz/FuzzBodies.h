@@ -13,5 +13,9 @@ namespace fuzz_bodies {
 void ParseAll(const std::uint8_t* data, std::size_t size);
 // The frame decoder over the input, frame by frame until it stops.
 void DecodeAll(const std::uint8_t* data, std::size_t size);
+// A whole split of the input, written as a file, into a fresh directory (under the directory named by
+// VELLOMAR_FUZZ_SCRATCH, else the system's temporary directory) with short parts; the input's size
+// chooses cutting by time or by pauses, silence and tags.
+void SplitAll(const std::uint8_t* data, std::size_t size);
 
 } // namespace fuzz_bodies
