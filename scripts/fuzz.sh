@@ -30,7 +30,7 @@ for program in fuzz_ParserFuzzer fuzz_DecoderFuzzer fuzz_SplitFuzzer; do
   echo "--- $program for ${FUZZ_SECONDS}s"
   status=0
   VELLOMAR_FUZZ_SCRATCH="$scratch" "$BUILD/tests/fuzz/$program" \
-    -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
     -artifact_prefix="$artifacts/" "$corpus" tests/data "$regressions" \
     >"$BUILD/fuzz-$target.log" 2>&1 || status=$?
   tail -n 15 "$BUILD/fuzz-$target.log"

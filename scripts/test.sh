@@ -31,10 +31,10 @@ cmake -S . -B build-asan "${SANITIZER_CONFIG[@]}" -DVELLOMAR_SANITIZE=address >/
 cmake --build build-asan -j "$JOBS" --target tests_engine tests_catalogue
 ctest --test-dir build-asan --output-on-failure -j "$JOBS" --timeout 900 -L '^(engine|catalogue)$'
 
-# The code that runs on more than one thread: the log store, the thread pool, the splitter and its task.
-stage "ThreadSanitizer: log store, thread pool, splitter and split task tests"
+# The code that runs on more than one thread: the log store, the thread pool and split tasks on it.
+stage "ThreadSanitizer: log store, thread pool and split task tests"
 TSAN_PROGRAMS=()
-for name in LogTest ThreadPoolTest Mp3FileSplitterTest SplitTaskTest SplitFaultTest; do
+for name in LogTest ThreadPoolTest SplitTaskTest SplitFaultTest; do
   if [ -f "tests/engine/$name.cpp" ]; then TSAN_PROGRAMS+=("engine_$name"); fi
 done
 cmake -S . -B build-tsan "${SANITIZER_CONFIG[@]}" -DVELLOMAR_SANITIZE=thread >/dev/null

@@ -149,10 +149,10 @@ void SplitAll(const std::uint8_t* data, std::size_t size)
     }
     std::filesystem::create_directory(parts);
 
-    // Two-second parts, cut by time alone or in pauses, with and without silence, tags and search window.
+    // One-second parts, cut by time alone or in pauses, with and without silence, tags and search window.
     const unsigned mode = size % 4;
     boost::shared_ptr<CAudioProcessor> processor(new CAudioProcessor);
-    processor->SetAnalysisStart(2000);
+    processor->SetAnalysisStart(1000);
     processor->SetMinimumPause(mode & 1 ? 100 : 0);
     processor->SetThreshold(200);
     boost::shared_ptr<ISplitPointDetectorFsm> detector = processor;
