@@ -29,6 +29,7 @@ for program in fuzz_ParserFuzzer fuzz_DecoderFuzzer fuzz_SplitFuzzer; do
   mkdir -p "$corpus" "$artifacts" "$regressions" "$scratch"
   echo "--- $program for ${FUZZ_SECONDS}s"
   status=0
+  # Inputs up to 16 KiB hold many frames of every fixture and keep each run quick.
   VELLOMAR_FUZZ_SCRATCH="$scratch" "$BUILD/tests/fuzz/$program" \
     -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
     -artifact_prefix="$artifacts/" "$corpus" tests/data "$regressions" \
