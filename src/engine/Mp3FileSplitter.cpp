@@ -184,7 +184,15 @@ void CMp3FileSplitter::Split()
 
 int CMp3FileSplitter::Run(std::uint32_t startNumber, int& percent)
 {
-    std::ifstream input(NativePath(sourceFileName).c_str(), std::ios::in | std::ios::binary);
+    // Only a regular file is a source: opening a named pipe would wait for a writer for ever, and a
+    // device or a directory has no size and no frames.
+    const std::string sourcePath = NativePath(sourceFileName);
+    struct stat sourceInfo;
+    if (stat(sourcePath.c_str(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode)) {
+        percent = 0;
+        return EReadError;
+    }
+    std::ifstream input(sourcePath.c_str(), std::ios::in | std::ios::binary);
     if (!input.is_open()) {
         percent = 0;
         return EReadError;

@@ -9,14 +9,18 @@
 
 #include <gtest/gtest.h>
 
+#include <boost/date_time/posix_time/posix_time_types.hpp>
 #include <boost/function.hpp>
 #include <boost/shared_ptr.hpp>
 #include <boost/thread/condition_variable.hpp>
 #include <boost/thread/mutex.hpp>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -83,6 +87,14 @@ public:
             outcome.nextTrack = info.nextTrack;
             done.notify_all();
         }
+    }
+
+    // False when no finished notification came in time.
+    bool WaitFor(std::chrono::seconds limit)
+    {
+        boost::mutex::scoped_lock lock(mutex);
+        return done.timed_wait(
+            lock, boost::posix_time::seconds(limit.count()), [this] { return outcome.finishedCount > 0; });
     }
 
     TOutcome Wait()
@@ -247,6 +259,88 @@ TEST(SplitFaults, ASourceThatIsADirectoryIsAReadErrorAndWritesNothing)
     EXPECT_TRUE(outcome.parts.empty());
     EXPECT_EQ(1, outcome.nextTrack);
     EXPECT_EQ(0u, FilesIn(dir.File("out")));
+}
+
+TEST(SplitFaults, ASourceThatIsANamedPipeIsAReadErrorAndDoesNotHang)
+{
+    TempDir dir("fault");
+    const std::string fifo = dir.File("pipe.mp3");
+    ASSERT_EQ(0, mkfifo(fifo.c_str(), 0600));
+    fs::create_directory(dir.File("out"));
+    TSettings settings;
+    settings.source = fifo;
+    settings.destination = Wide(dir.File("out") + "/");
+    boost::shared_ptr<CAudioProcessor> processor(new CAudioProcessor);
+    boost::shared_ptr<ISplitPointDetectorFsm> detector = processor;
+    AudioChunks chunks;
+    Receiver receiver(settings);
+    {
+        thread_pool pool(1);
+        CSplitTask task(detector, &chunks, true, 0, Wide(fifo).c_str(), settings.destination.c_str(), L"Book",
+            1, 0, settings.tags, boost::ref(receiver), 0);
+        ASSERT_TRUE(task.Start(pool));
+        const bool finished = receiver.WaitFor(std::chrono::seconds(10));
+        if (!finished) {
+            // Release a reader stuck in open() so that the pool can be shut down.
+            int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                close(writer);
+        }
+        EXPECT_TRUE(finished) << "the split waited for a writer on the pipe";
+    }
+    TOutcome outcome = receiver.Wait();
+    EXPECT_EQ(CSplitTask::EReadError, outcome.status);
+    EXPECT_EQ(0u, FilesIn(dir.File("out")));
+}
+
+TEST(SplitFaults, ACharacterDeviceAsSourceIsAReadError)
+{
+    if (!fs::exists("/dev/zero"))
+        GTEST_SKIP() << "no /dev/zero";
+    TempDir dir("fault");
+    fs::create_directory(dir.File("out"));
+    TSettings settings;
+    settings.source = "/dev/zero";
+    settings.destination = Wide(dir.File("out") + "/");
+
+    TOutcome outcome = RunTask(settings);
+
+    EXPECT_EQ(CSplitTask::EReadError, outcome.status);
+    EXPECT_EQ(0u, FilesIn(dir.File("out")));
+}
+
+TEST(SplitFaults, APartPathThatIsADirectoryIsAWriteErrorAndKeepsTheEarlierParts)
+{
+    TempDir dir("fault");
+    const std::string destination = dir.File("out");
+    fs::create_directories(destination + "/Book 3.mp3");
+    TSettings settings;
+    settings.source = DataPath(Source);
+    settings.destination = Wide(destination + "/");
+
+    TOutcome outcome = RunTask(settings);
+
+    EXPECT_EQ(CSplitTask::EWriteError, outcome.status);
+    ASSERT_EQ(2u, outcome.parts.size());
+    EXPECT_EQ(3, outcome.nextTrack);
+    ExpectPartsKept(outcome);
+    EXPECT_TRUE(fs::is_directory(destination + "/Book 3.mp3"));
+}
+
+TEST(SplitFaults, ADestinationThatIsAFileIsAWriteErrorAndLeavesTheFileAlone)
+{
+    TempDir dir("fault");
+    const std::string destination = dir.File("out");
+    WriteFileBytes(destination, Bytes { 1, 2, 3 });
+    TSettings settings;
+    settings.source = DataPath(Source);
+    settings.destination = Wide(destination + "/");
+
+    TOutcome outcome = RunTask(settings);
+
+    EXPECT_EQ(CSplitTask::EWriteError, outcome.status);
+    EXPECT_TRUE(outcome.parts.empty());
+    EXPECT_TRUE(ReadFileBytes(destination) == (Bytes { 1, 2, 3 }));
 }
 
 TEST(SplitFaults, AMissingSourceIsAReadErrorAndWritesNothing)
