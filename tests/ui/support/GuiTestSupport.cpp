@@ -61,6 +61,13 @@ void CHostFrame::Host(wxWindow* page)
     Show();
     Raise();
     PumpEvents(150);
+    // Sizes of controls are only final once the toolkit has shown them; fit again.
+    const wxSize shown = sizer->GetMinSize();
+    if (shown.y > GetClientSize().y || shown.x > GetClientSize().x) {
+        SetClientSize(wxSize(std::max(shown.x, GetClientSize().x), std::max(shown.y, GetClientSize().y)));
+        Layout();
+        PumpEvents(100);
+    }
 }
 
 void CHostFrame::Record(wxCommandEvent& event)
