@@ -149,7 +149,13 @@ CID3TagPanel::CID3TagPanel(wxWindow* parent, const boost::shared_ptr<loc::CLocal
     addSpacer();
     genreLabel = addLabel(124, "GenreLabel");
     genre = newField(wxID_ANY, "Genre", wxTE_PROCESS_ENTER);
-    grid->Add(genre, 1, wxEXPAND | wxLEFT | wxRIGHT, 5);
+    // The genre row takes the page's extra height; the field keeps one line's height, centred
+    // beside its label.
+    wxBoxSizer* genreCell = new wxBoxSizer(wxVERTICAL);
+    genreCell->AddStretchSpacer();
+    genreCell->Add(genre, 0, wxEXPAND);
+    genreCell->AddStretchSpacer();
+    grid->Add(genreCell, 1, fieldFlags, 5);
     addLabel(127, "AuthorLabel");
     author = newField(wxID_ANY, "Author", wxTE_PROCESS_ENTER);
     grid->Add(author, 1, fieldFlags, 5);
