@@ -1,7 +1,7 @@
 // The ID3 tag page in a real frame: enable states, proposals, the genre rule, the example line,
 // the tag record and the twelve settings.
-#include "support/GuiTestSupport.h"
 #include "ui/ID3TagPanel.h"
+#include "support/GuiTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
@@ -51,7 +51,10 @@ protected:
     wxCheckBox* TitleProposal() { return Box(CID3TagPanel::ID_TITLE_PROPOSAL); }
     wxCheckBox* AlbumProposal() { return Box(CID3TagPanel::ID_ALBUM_PROPOSAL); }
     wxChoice* Version() { return dynamic_cast<wxChoice*>(page->FindWindow(CID3TagPanel::ID_VERSION)); }
-    wxChoice* Format() { return dynamic_cast<wxChoice*>(page->FindWindow(CID3TagPanel::ID_TRACK_NUMBER_FORMAT)); }
+    wxChoice* Format()
+    {
+        return dynamic_cast<wxChoice*>(page->FindWindow(CID3TagPanel::ID_TRACK_NUMBER_FORMAT));
+    }
     wxRadioBox* Position()
     {
         return dynamic_cast<wxRadioBox*>(page->FindWindow(CID3TagPanel::ID_TRACK_NUMBER_POSITION));
