@@ -5,13 +5,11 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-wxBEGIN_EVENT_TABLE(CToolBarStaticBox, wxControl) EVT_SIZE(CToolBarStaticBox::OnSize) wxEND_EVENT_TABLE()
+namespace {
 
-    namespace
-{
-
-    // The box is kept tall enough for any toolbar; its contents do not stretch with it.
-    const int kMinimumHeight = 1000;
+// No minimum height of its own: a toolbar takes its height from its tallest item, so a box that
+// asked for more than its contents need would stretch the whole toolbar.
+const int kMinimumHeight = 0;
 
 } // namespace
 
@@ -53,3 +51,8 @@ void CToolBarStaticBox::OnSize(wxSizeEvent& event)
         Layout();
     event.Skip();
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CToolBarStaticBox, wxControl)
+    EVT_SIZE(CToolBarStaticBox::OnSize)
+wxEND_EVENT_TABLE()
