@@ -40,7 +40,8 @@ void CToolBarStaticBox::AddControl(wxWindow* control, int border)
 {
     wxBoxSizer* cell = new wxBoxSizer(wxVERTICAL);
     cell->Add(control, 0, 0, 0);
-    boxSizer->Add(cell, 0, wxALL, border);
+    // Centred in height, so a label lines up with a slider beside it.
+    boxSizer->Add(cell, 0, wxALIGN_CENTER_VERTICAL | wxALL, border);
     GetSizer()->SetMinSize(0, kMinimumHeight);
     GetSizer()->Fit(this);
 }
