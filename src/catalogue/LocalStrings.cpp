@@ -1,0 +1,77 @@
+// The string catalogue: every user-visible text by id, in the system's language or in English.
+#include "catalogue/LocalStrings.h"
+
+#include "engine/Log.h"
+
+#include <boost/format.hpp>
+#include <wx/intl.h>
+
+namespace loc {
+
+CLocalStrings::CLocalStrings()
+{
+    wxString code;
+    {
+        // Only the name is wanted; the locale is given back when this scope ends. (Encoding
+        // conversion is implicit in a Unicode build, so there is no flag for it.)
+        wxLocale locale(wxLANGUAGE_DEFAULT, wxLOCALE_LOAD_DEFAULT);
+        code = LanguageCodeOf(locale.GetCanonicalName());
+        LoadLanguage(code, current);
+        FillEnglish(fallback);
+        // Inserted second, so an id that English also defines keeps the English text.
+        FillCommon(fallback);
+    }
+}
+
+wxString CLocalStrings::LanguageCodeOf(const wxString& canonicalName)
+{
+    return canonicalName.Left(2);
+}
+
+void CLocalStrings::LoadLanguage(wxString code, TStringTable& target)
+{
+    LogInfo((boost::wformat(L"Language (ISO 639): %s") % code.ToStdWstring()).str());
+
+    // Exact, case-sensitive codes; any other code (Arabic, Basque, Croatian, Italian, Japanese,
+    // Dutch, the empty one) loads nothing and leaves every text English.
+    if (code == L"de")
+        FillGerman(target);
+    else if (code == L"en")
+        FillEnglish(target);
+    else if (code == L"es")
+        FillSpanish(target);
+    else if (code == L"fr")
+        FillFrench(target);
+    else if (code == L"pl")
+        FillPolish(target);
+    else if (code == L"sv")
+        FillSwedish(target);
+    else if (code == L"pt")
+        FillPortuguese(target);
+}
+
+wxString CLocalStrings::GetString(int id) const
+{
+    TStringTable::const_iterator it = current.find(id);
+    if (it != current.end())
+        return it->second;
+    it = fallback.find(id);
+    if (it != fallback.end())
+        return it->second;
+    return L"STRING NOT AVAILABLE";
+}
+
+void CLocalStrings::SetLanguage(const wxString& code)
+{
+    current.clear();
+    LoadLanguage(code, current);
+}
+
+bool CLocalStrings::IsComplete() const
+{
+    TStringTable english;
+    FillEnglish(english);
+    return current.size() >= english.size();
+}
+
+} // namespace loc
