@@ -10,17 +10,14 @@ namespace loc {
 
 CLocalStrings::CLocalStrings()
 {
-    wxString code;
-    {
-        // Only the name is wanted; the locale is given back when this scope ends. (Encoding
-        // conversion is implicit in a Unicode build, so there is no flag for it.)
-        wxLocale locale(wxLANGUAGE_DEFAULT, wxLOCALE_LOAD_DEFAULT);
-        code = LanguageCodeOf(locale.GetCanonicalName());
-        LoadLanguage(code, current);
-        FillEnglish(fallback);
-        // Inserted second, so an id that English also defines keeps the English text.
-        FillCommon(fallback);
-    }
+    // Ask wxLocale for the system language by name only: actually switching to that locale would
+    // fail (and warn the user in a message box) wherever the system lacks it, and would leave the
+    // user with English although the language itself is known.
+    const wxString canonicalName = wxLocale::GetLanguageCanonicalName(wxLocale::GetSystemLanguage());
+    LoadLanguage(LanguageCodeOf(canonicalName), current);
+    FillEnglish(fallback);
+    // Inserted second, so an id that English also defines keeps the English text.
+    FillCommon(fallback);
 }
 
 wxString CLocalStrings::LanguageCodeOf(const wxString& canonicalName)
