@@ -51,22 +51,6 @@ const int kMinimumWindowWidth = 668;
 const int kMinimumSliderWidth = 120;
 const int kMinimumSliderHeight = 5;
 
-// The box reserves a very tall minimum so that a clipping toolbar never cuts it; a GTK toolbar grows
-// to whatever its controls ask for instead, so the box is brought back to what its contents need.
-void FitToContents(wxWindow* box)
-{
-    wxSizer* outer = box->GetSizer();
-    if (!outer)
-        return;
-    outer->SetMinSize(0, 0);
-    for (wxSizerItem* item : outer->GetChildren())
-        if (wxSizer* inner = item->GetSizer())
-            inner->SetMinSize(inner->GetMinSize().GetWidth(), 0);
-    outer->SetMinSize(outer->CalcMin());
-    outer->Fit(box);
-    box->SetMinSize(box->GetSize());
-}
-
 std::wstring Wide(const wxString& text)
 {
     return text.ToStdWstring();
@@ -250,7 +234,6 @@ void CMainFrame::BuildToolBar()
         wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE_VERTICAL | wxST_NO_AUTORESIZE, "staticText");
     trackLengthLabel->SetMinSize(trackLengthLabel->GetBestSize());
     box->AddControl(trackLengthLabel, 0);
-    FitToContents(box);
     toolBar->AddControl(box);
 
     toolBar->AddSeparator();
