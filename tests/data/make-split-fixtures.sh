@@ -25,7 +25,7 @@ SENTENCES=(
   "they waited patiently for the last train home"
 )
 # Pause after each sentence, in seconds: some shorter and some longer than the tests' 500 ms minimum.
-PAUSES=(0.30 0.90 0.40 1.40 0.25 1.00 0.35 1.80 0.30 1.20 0.70 0)
+PAUSES=(0.20 0.90 0.25 1.40 0.20 1.00 0.25 1.80 0.20 1.20 0.90 0)
 
 parts=()
 : > "$WORK/pauses.txt"
@@ -55,7 +55,7 @@ lame --quiet --resample 32 -m m -V 9 -B 40 "$WORK/speech.wav" "$OUT/vbr-mpeg1.mp
 # MPEG-2 (16 kHz mono) CBR 24 kbit/s with frame CRCs, and VBR at 22.05 kHz with an ID3v2 tag.
 lame --quiet --resample 16 -m m -b 24 -p "$WORK/speech.wav" "$OUT/cbr-mpeg2-crc.mp3"
 lame --quiet -m m -V 9 -B 32 --add-id3v2 --tt "Source title" "$WORK/speech.wav" "$OUT/vbr-mpeg2.mp3"
-# A short stereo MPEG-1 file for the Xing frame of a two-channel stream.
-sox "$WORK/s0.wav" "$WORK/p1.wav" "$WORK/s1.wav" -c 2 "$WORK/stereo.wav"
-lame --quiet --resample 44.1 -m s -V 7 "$WORK/stereo.wav" "$OUT/vbr-mpeg1-stereo.mp3"
+# A stereo MPEG-1 file for the Xing frame of a two-channel stream.
+sox "$WORK/s0.wav" "$WORK/p1.wav" "$WORK/s1.wav" "$WORK/p3.wav" "$WORK/s2.wav" "$WORK/p5.wav" "$WORK/s3.wav" -c 2 "$WORK/stereo.wav"
+lame --quiet --resample 44.1 -m s -V 9 -B 64 "$WORK/stereo.wav" "$OUT/vbr-mpeg1-stereo.mp3"
 ls -l "$OUT"
