@@ -6,7 +6,22 @@
 
 #include <boost/format.hpp>
 #include <boost/thread/exceptions.hpp>
+#include <locale>
 #include <new>
+
+namespace {
+
+// Workers format log lines (boost::format) while other threads do the same. libstdc++'s
+// ctype<char>::narrow fills a per-facet cache on first use of each character, an unsynchronised
+// write; filling it once before any worker exists leaves every later call a pure read.
+void FillNarrowCache()
+{
+    const std::ctype<char>& ctype = std::use_facet<std::ctype<char>>(std::locale());
+    for (int c = 1; c < 256; ++c)
+        ctype.narrow(static_cast<char>(c), '\0');
+}
+
+} // namespace
 
 pool_core::pool_core() = default;
 
@@ -14,6 +29,7 @@ pool_core::~pool_core() = default;
 
 boost::shared_ptr<pool_core> pool_core::create()
 {
+    FillNarrowCache();
     boost::shared_ptr<pool_core> core(new pool_core());
     core->self = core;
     return core;

@@ -309,11 +309,23 @@ TEST(PoolCoreSize, ShrinkingLetsExactlyTheSurplusLeave_IdleAtOnceBusyAfterTheirT
     exits.WaitFor(2);
     EXPECT_EQ(2u, core->size());
 
-    // Down to one: only the busy worker is left over, and it leaves after its task.
+    // Both remaining workers busy, then down to one: nobody can leave before a task ends, and
+    // after both tasks exactly one has left.
+    gate.CountDown();
+    core->wait(0);
+    Latch bothBusy(2);
+    Latch secondGate;
+    for (int i = 0; i < 2; ++i)
+        core->schedule([&] {
+            bothBusy.CountDown();
+            secondGate.Wait();
+        });
+    bothBusy.Wait();
     ASSERT_TRUE(core->set_worker_count(1));
     EXPECT_EQ(2u, core->size());
-    gate.CountDown();
+    secondGate.CountDown();
     exits.WaitFor(3);
+    core->wait(0);
     EXPECT_EQ(1u, core->size());
 
     Journal journal;
