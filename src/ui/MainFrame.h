@@ -17,6 +17,7 @@ class CListBoxPanel;
 class COptionsPanel;
 class CPlayListFile;
 class CSplitPanel;
+class CSplitReportRelay;
 class ISplitPointDetectorFsm;
 class wxDir;
 class wxImageList;
@@ -138,6 +139,8 @@ private:
     std::vector<double> sizeTable;
     // The task of the file being split; the destructor cancels it before the pool joins.
     boost::shared_ptr<CSplitTask> splitTask;
+    // Carries the run's task reports to this thread, in order, one at a time.
+    boost::shared_ptr<CSplitReportRelay> reportRelay;
     boost::shared_ptr<ISplitPointDetectorFsm> detector;
     AudioChunks chunks;
     boost::shared_ptr<loc::CLocalStrings>* catalogue;
