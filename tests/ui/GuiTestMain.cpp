@@ -1,9 +1,12 @@
 // Entry of the GUI test programs: starts the toolkit on the display, then runs the tests.
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/apptrait.h>
 #include <wx/config.h>
+#include <wx/evtloop.h>
 #include <wx/image.h>
 #include <wx/init.h>
 #include <wx/log.h>
@@ -60,7 +63,14 @@ int main(int argc, char** argv)
         wxEntryCleanup();
         return 1;
     }
-    const int result = RUN_ALL_TESTS();
+    int result;
+    {
+        // An active loop for the whole run, as the program has: without one, a progress dialog
+        // makes a temporary loop of its own and frees it while a test is still yielding in it.
+        std::unique_ptr<wxEventLoopBase> loop(wxTheApp->GetTraits()->CreateEventLoop());
+        wxEventLoopActivator activate(loop.get());
+        result = RUN_ALL_TESTS();
+    }
     wxTheApp->OnExit();
     wxEntryCleanup();
     return result;
