@@ -1,7 +1,7 @@
 // Tests of the program's own web link: URL and tooltip, browser command, clicks, copy, symbols.
+#include "ui/HyperlinkCtrl.h"
 #include "platform/gui/DefaultBrowser.h"
 #include "support/GuiTestSupport.h"
-#include "ui/HyperlinkCtrl.h"
 
 #include <gtest/gtest.h>
 
@@ -75,10 +75,7 @@ struct TFakeBrowser {
         file.Close();
         wxFileName(script).SetPermissions(wxPOSIX_USER_READ | wxPOSIX_USER_WRITE | wxPOSIX_USER_EXECUTE);
     }
-    ~TFakeBrowser()
-    {
-        wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
-    }
+    ~TFakeBrowser() { wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE); }
     // What the browser received, waiting up to five seconds for it to run.
     wxString Opened() const
     {
@@ -121,7 +118,8 @@ private:
 TEST(HyperlinkCommand, AQuotedPercentOneKeepsItsQuotesAroundTheQuotedUrl)
 {
     EXPECT_EQ(wxS("\"C:\\Program Files\\Web\\web.exe\" -osint -url \"\"http://a.b/\"\""),
-        BuildBrowserCommand(wxS("\"C:\\Program Files\\Web\\web.exe\" -osint -url \"%1\""), wxS("http://a.b/")));
+        BuildBrowserCommand(
+            wxS("\"C:\\Program Files\\Web\\web.exe\" -osint -url \"%1\""), wxS("http://a.b/")));
 }
 
 TEST(HyperlinkCommand, EveryUnquotedPercentOneBecomesTheQuotedUrl)
@@ -347,7 +345,8 @@ TEST(HyperlinkSymbols, TheToolkitsClassInfoIsNotReplacedByOurs)
 TEST(HyperlinkSymbols, TheProgramDefinesNoSymbolOfTheToolkitsLinkClasses)
 {
     // Same-named definitions in the program would interpose on the toolkit library's own.
-    FILE* pipe = popen(("nm -C --defined-only /proc/" + std::to_string(getpid()) + "/exe 2>/dev/null").c_str(), "r");
+    FILE* pipe
+        = popen(("nm -C --defined-only /proc/" + std::to_string(getpid()) + "/exe 2>/dev/null").c_str(), "r");
     ASSERT_NE(nullptr, pipe);
     std::string all;
     char buffer[4096];
