@@ -47,8 +47,8 @@ void AddLabelText(wxWindow* parent, wxSizer* sizer, const wxString& label)
 
 bool IsGermanLocale()
 {
-    wxLocale locale(wxLANGUAGE_DEFAULT, wxLOCALE_LOAD_DEFAULT);
-    return locale.GetCanonicalName().Left(2) == wxS("de");
+    // Asked by name, so the process's own locale settings stay untouched.
+    return wxLocale::GetLanguageCanonicalName(wxLocale::GetSystemLanguage()).Left(2) == wxS("de");
 }
 
 // clang-format off

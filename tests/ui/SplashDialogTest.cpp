@@ -265,6 +265,9 @@ TEST(SplashFade, TheFadeRisesFromWhiteToThePictureOnTheScreen)
     wxImage shown;
     COneShot grab([&] {
         fadeSeen = dialog.GetFade();
+        // Other test programs may share the display: bring the splash to the top before reading it.
+        dialog.Raise();
+        dialog.Refresh();
         dialog.Update();
         const wxRect rect = dialog.GetScreenRect();
         wxBitmap screen(rect.GetWidth(), rect.GetHeight(), 24);
