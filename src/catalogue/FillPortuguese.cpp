@@ -77,9 +77,9 @@ void FillPortuguese(TStringTable& table)
         L"<br><br>"
         L"<h5>Introdução</h5>"
         L"<p>O Vellomar é um programa que divide ficheiros MP3 longos de livros áudio em ficheiros mais "
-        L"pequenos sem os recodificar, pelo que o som fica exatamente como estava. Os pontos de divisão são "
-        L"encontrados automaticamente através da deteção do silêncio entre as frases, para que nenhuma parte "
-        L"comece ou termine a meio de uma palavra.</p>"
+        L"pequenos sem os recodificar, pelo que o som fica exatamente como estava. Os pontos de divisão "
+        L"são encontrados automaticamente através da deteção do silêncio entre as frases, para que "
+        L"nenhuma parte comece ou termine a meio de uma palavra.</p>"
         L"<p>O programa serve para todo o tipo de conteúdo falado, como livros áudio, palestras, "
         L"radionovelas e podcasts. Ficheiros mais pequenos são muito mais fáceis de percorrer em leitores "
         L"portáteis, e a interface simples do programa funciona bem com leitores de ecrã e ampliadores de "
@@ -87,16 +87,16 @@ void FillPortuguese(TStringTable& table)
         L"<br><br>"
         L"<i>Citado do Vellomar Wiki, a enciclopédia do próprio projeto.</i>"
         L"<br><br>"
-        L"<p>O Vellomar foi feito para gravações longas de fala em MP3. Música com poucas pausas não se presta "
-        L"à divisão nos silêncios.</p>"
-        L"<p><b>Primeiro</b> adicione um ou mais ficheiros MP3 à lista de ficheiros. Se um livro áudio for "
-        L"composto por vários ficheiros, verifique se estão pela ordem correta.</p>"
-        L"<p><b>Segundo</b> inicie a divisão e escolha a pasta onde os novos ficheiros serão escritos. Uma "
-        L"janela de progresso mostra o andamento da divisão.</p>"
+        L"<p>O Vellomar foi feito para gravações longas de fala em MP3. Música com poucas pausas não se "
+        L"presta à divisão nos silêncios.</p>"
+        L"<p><b>Primeiro</b> adicione um ou mais ficheiros MP3 à lista de ficheiros. Se um livro áudio "
+        L"for composto por vários ficheiros, verifique se estão pela ordem correta.</p>"
+        L"<p><b>Segundo</b> inicie a divisão e escolha a pasta onde os novos ficheiros serão escritos. "
+        L"Uma janela de progresso mostra o andamento da divisão.</p>"
         L"<br><br>"
         L"<h5>Os controles</h5>"
-        L"<p>Se mantiver o ponteiro do rato sobre um controle por um momento, aparece uma breve indicação da "
-        L"sua função.</p>"
+        L"<p>Se mantiver o ponteiro do rato sobre um controle por um momento, aparece uma breve indicação "
+        L"da sua função.</p>"
         L"<dl>"
         L"<dt><b>Adicionar ficheiros</b></dt><dd>Adiciona ficheiros MP3 à lista de ficheiros do livro "
         L"áudio.</dd>"
@@ -163,7 +163,8 @@ void FillPortuguese(TStringTable& table)
     table.insert(T(143, L"Juntar os ficheiros antes de dividir"));
     table.insert(T(144, L"Dividir os ficheiros separadamente"));
     table.insert(T(145, L"Criar ficheiro de lista de reprodução"));
-    table.insert(T(146, L"Criar automaticamente uma subpasta para os ficheiros divididos na pasta de destino"));
+    table.insert(
+        T(146, L"Criar automaticamente uma subpasta para os ficheiros divididos na pasta de destino"));
     table.insert(T(147, L"Usar a pasta de origem como destino predefinido"));
 }
 

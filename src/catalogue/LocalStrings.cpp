@@ -10,9 +10,9 @@ namespace loc {
 
 CLocalStrings::CLocalStrings()
 {
-    // Ask wxLocale for the system language by name only: actually switching to that locale would
-    // fail (and warn the user in a message box) wherever the system lacks it, and would leave the
-    // user with English although the language itself is known.
+    // Ask wxLocale for the system language by name only: switching to it just to read the name
+    // changes the process locale and, where the system lacks that locale, warns the user in a
+    // message box at start-up. A language the system cannot provide has an empty name either way.
     const wxString canonicalName = wxLocale::GetLanguageCanonicalName(wxLocale::GetSystemLanguage());
     LoadLanguage(LanguageCodeOf(canonicalName), current);
     FillEnglish(fallback);

@@ -12,45 +12,35 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-wxBEGIN_EVENT_TABLE(CID3TagPanel, wxPanel) EVT_CHECKBOX(CID3TagPanel::ID_DEFAULT_SETTINGS,
-    CID3TagPanel::OnDefaultSettings) EVT_CHECKBOX(CID3TagPanel::ID_CREATE_TAG, CID3TagPanel::OnCreateTag)
-    EVT_CHECKBOX(CID3TagPanel::ID_TITLE_PROPOSAL, CID3TagPanel::OnTitleProposal)
-        EVT_CHECKBOX(CID3TagPanel::ID_ALBUM_PROPOSAL, CID3TagPanel::OnAlbumProposal)
-            EVT_TEXT(CID3TagPanel::ID_TITLE, CID3TagPanel::OnTitleChanged)
-                EVT_RADIOBOX(CID3TagPanel::ID_TRACK_NUMBER_POSITION, CID3TagPanel::OnTrackNumberPosition)
-                    EVT_CHOICE(CID3TagPanel::ID_TRACK_NUMBER_FORMAT, CID3TagPanel::OnTrackNumberFormat)
-                        EVT_CHOICE(CID3TagPanel::ID_VERSION, CID3TagPanel::OnVersion) wxEND_EVENT_TABLE()
+namespace {
 
-                            namespace
+const char* const kDefaultSettingsKey = "/Id3TagOptions/DefaultSettings";
+const char* const kCreateTagKey = "/Id3TagOptions/CreateTag";
+const char* const kVersionKey = "/Id3TagOptions/Version";
+const char* const kTitleKey = "/Id3TagOptions/Title";
+const char* const kTitleProposalKey = "/Id3TagOptions/TitleProposal";
+const char* const kTrackNumberFormatKey = "/Id3TagOptions/TrackNumberFormat";
+const char* const kTrackNumberPositionKey = "/Id3TagOptions/TrackNumberPosition";
+const char* const kAlbumKey = "/Id3TagOptions/Album";
+const char* const kAlbumProposalKey = "/Id3TagOptions/AlbumProposal";
+const char* const kGenreKey = "/Id3TagOptions/Genre";
+const char* const kArtistKey = "/Id3TagOptions/Artist";
+const char* const kCommentKey = "/Id3TagOptions/Comment";
+
+const int kTrackText = 22;
+const int kSpeechGenre = 125;
+const int kAudiobookGenre = 126;
+const int kExampleText = 129;
+
+const int kVersionV2Only = TId3TagInfo::EId3v2;
+const int kDefaultFormat = 2;
+
+// Reads an index into a control with count entries; anything outside keeps the current one.
+long ReadIndex(wxConfigBase* config, const char* key, long current, long count)
 {
-
-    const char* const kDefaultSettingsKey = "/Id3TagOptions/DefaultSettings";
-    const char* const kCreateTagKey = "/Id3TagOptions/CreateTag";
-    const char* const kVersionKey = "/Id3TagOptions/Version";
-    const char* const kTitleKey = "/Id3TagOptions/Title";
-    const char* const kTitleProposalKey = "/Id3TagOptions/TitleProposal";
-    const char* const kTrackNumberFormatKey = "/Id3TagOptions/TrackNumberFormat";
-    const char* const kTrackNumberPositionKey = "/Id3TagOptions/TrackNumberPosition";
-    const char* const kAlbumKey = "/Id3TagOptions/Album";
-    const char* const kAlbumProposalKey = "/Id3TagOptions/AlbumProposal";
-    const char* const kGenreKey = "/Id3TagOptions/Genre";
-    const char* const kArtistKey = "/Id3TagOptions/Artist";
-    const char* const kCommentKey = "/Id3TagOptions/Comment";
-
-    const int kTrackText = 22;
-    const int kSpeechGenre = 125;
-    const int kAudiobookGenre = 126;
-    const int kExampleText = 129;
-
-    const int kVersionV2Only = TId3TagInfo::EId3v2;
-    const int kDefaultFormat = 2;
-
-    // Reads an index into a control with count entries; anything outside keeps the current one.
-    long ReadIndex(wxConfigBase * config, const char* key, long current, long count)
-    {
-        const long value = config->ReadLong(key, current);
-        return value >= 0 && value < count ? value : current;
-    }
+    const long value = config->ReadLong(key, current);
+    return value >= 0 && value < count ? value : current;
+}
 
 } // namespace
 
@@ -149,7 +139,13 @@ CID3TagPanel::CID3TagPanel(wxWindow* parent, const boost::shared_ptr<loc::CLocal
     addSpacer();
     genreLabel = addLabel(124, "GenreLabel");
     genre = newField(wxID_ANY, "Genre", wxTE_PROCESS_ENTER);
-    grid->Add(genre, 1, wxEXPAND | wxLEFT | wxRIGHT, 5);
+    // The genre row takes the page's extra height; the field keeps one line's height, centred
+    // beside its label.
+    wxBoxSizer* genreCell = new wxBoxSizer(wxVERTICAL);
+    genreCell->AddStretchSpacer();
+    genreCell->Add(genre, 0, wxEXPAND);
+    genreCell->AddStretchSpacer();
+    grid->Add(genreCell, 1, fieldFlags, 5);
     addLabel(127, "AuthorLabel");
     author = newField(wxID_ANY, "Author", wxTE_PROCESS_ENTER);
     grid->Add(author, 1, fieldFlags, 5);
@@ -393,3 +389,15 @@ void CID3TagPanel::TitleChanged()
     UpdateAlbum();
     UpdateExample();
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CID3TagPanel, wxPanel)
+    EVT_CHECKBOX(CID3TagPanel::ID_DEFAULT_SETTINGS, CID3TagPanel::OnDefaultSettings)
+    EVT_CHECKBOX(CID3TagPanel::ID_CREATE_TAG, CID3TagPanel::OnCreateTag)
+    EVT_CHECKBOX(CID3TagPanel::ID_TITLE_PROPOSAL, CID3TagPanel::OnTitleProposal)
+    EVT_CHECKBOX(CID3TagPanel::ID_ALBUM_PROPOSAL, CID3TagPanel::OnAlbumProposal)
+    EVT_TEXT(CID3TagPanel::ID_TITLE, CID3TagPanel::OnTitleChanged)
+    EVT_RADIOBOX(CID3TagPanel::ID_TRACK_NUMBER_POSITION, CID3TagPanel::OnTrackNumberPosition)
+    EVT_CHOICE(CID3TagPanel::ID_TRACK_NUMBER_FORMAT, CID3TagPanel::OnTrackNumberFormat)
+    EVT_CHOICE(CID3TagPanel::ID_VERSION, CID3TagPanel::OnVersion)
+wxEND_EVENT_TABLE()

@@ -11,17 +11,10 @@
 
 wxDEFINE_EVENT(wxEVT_FILE_LIST_CHANGED, wxCommandEvent);
 
-wxBEGIN_EVENT_TABLE(CListBoxPanel, wxPanel) EVT_DROP_FILES(CListBoxPanel::OnDropFiles)
-    EVT_BUTTON(CListBoxPanel::ID_MOVE_UP, CListBoxPanel::OnMoveUp)
-        EVT_BUTTON(CListBoxPanel::ID_MOVE_DOWN, CListBoxPanel::OnMoveDown)
-            EVT_BUTTON(CListBoxPanel::ID_REMOVE, CListBoxPanel::OnDelete)
-                EVT_BUTTON(CListBoxPanel::ID_CLEAR, CListBoxPanel::OnClear) wxEND_EVENT_TABLE()
+namespace {
 
-                    namespace
-{
-
-    const int kAdded = 1;
-    const int kRemoved = -1;
+const int kAdded = 1;
+const int kRemoved = -1;
 
 } // namespace
 
@@ -202,3 +195,12 @@ void CListBoxPanel::Notify(const wxString& path, int change)
     event.SetInt(change);
     GetEventHandler()->ProcessEvent(event);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CListBoxPanel, wxPanel)
+    EVT_DROP_FILES(CListBoxPanel::OnDropFiles)
+    EVT_BUTTON(CListBoxPanel::ID_MOVE_UP, CListBoxPanel::OnMoveUp)
+    EVT_BUTTON(CListBoxPanel::ID_MOVE_DOWN, CListBoxPanel::OnMoveDown)
+    EVT_BUTTON(CListBoxPanel::ID_REMOVE, CListBoxPanel::OnDelete)
+    EVT_BUTTON(CListBoxPanel::ID_CLEAR, CListBoxPanel::OnClear)
+wxEND_EVENT_TABLE()

@@ -13,35 +13,29 @@
 
 wxDEFINE_EVENT(wxEVT_OPTIONS_CHANGED, wxCommandEvent);
 
-wxBEGIN_EVENT_TABLE(COptionsPanel, wxPanel)
-    EVT_CHECKBOX(COptionsPanel::ID_MERGE_BEFORE_SPLIT, COptionsPanel::OnMergeBeforeSplit)
-        EVT_CHECKBOX(COptionsPanel::ID_SPLIT_SEPARATELY, COptionsPanel::OnSplitAllFilesSeparately)
-            wxEND_EVENT_TABLE()
+namespace {
 
-                namespace
+const char* const kSaveSettingsKey = "/Options/SaveSettings";
+const char* const kMergeBeforeSplitKey = "/Options/MergeBeforeSplit";
+const char* const kSplitSeparatelyKey = "/Options/SplitAllFilesSeparately";
+const char* const kCreatePlayListKey = "/Options/CreatePlayListFile";
+const char* const kCreateSubDirKey = "/Options/CreateSplitSubDir";
+const char* const kDefaultDstIsSrcDirKey = "/Options/DefaultDstIsSrcDir";
+const char* const kLanguageKey = "/Options/Language";
+
+// The choice's languages in item order.
+const wchar_t* const kLanguageCodes[] = { L"en", L"de", L"es", L"fr", L"pl", L"sv", L"pt" };
+const int kLanguageCount = sizeof(kLanguageCodes) / sizeof(kLanguageCodes[0]);
+const int kFirstLanguageText = 148;
+
+// ISO 639 code of the system's user-interface language, found without changing the process locale.
+wxString SystemLanguageCode()
 {
-
-    const char* const kSaveSettingsKey = "/Options/SaveSettings";
-    const char* const kMergeBeforeSplitKey = "/Options/MergeBeforeSplit";
-    const char* const kSplitSeparatelyKey = "/Options/SplitAllFilesSeparately";
-    const char* const kCreatePlayListKey = "/Options/CreatePlayListFile";
-    const char* const kCreateSubDirKey = "/Options/CreateSplitSubDir";
-    const char* const kDefaultDstIsSrcDirKey = "/Options/DefaultDstIsSrcDir";
-    const char* const kLanguageKey = "/Options/Language";
-
-    // The choice's languages in item order.
-    const wchar_t* const kLanguageCodes[] = { L"en", L"de", L"es", L"fr", L"pl", L"sv", L"pt" };
-    const int kLanguageCount = sizeof(kLanguageCodes) / sizeof(kLanguageCodes[0]);
-    const int kFirstLanguageText = 148;
-
-    // ISO 639 code of the system's user-interface language, found without changing the process locale.
-    wxString SystemLanguageCode()
-    {
-        const int language = wxLocale::GetSystemLanguage();
-        if (language == wxLANGUAGE_UNKNOWN)
-            return wxString();
-        return wxLocale::GetLanguageCanonicalName(language).Left(2);
-    }
+    const int language = wxLocale::GetSystemLanguage();
+    if (language == wxLANGUAGE_UNKNOWN)
+        return wxString();
+    return wxLocale::GetLanguageCanonicalName(language).Left(2);
+}
 
 } // namespace
 
@@ -179,3 +173,9 @@ void COptionsPanel::SendOptionsChanged()
     event.SetEventObject(this);
     GetEventHandler()->ProcessEvent(event);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(COptionsPanel, wxPanel)
+    EVT_CHECKBOX(COptionsPanel::ID_MERGE_BEFORE_SPLIT, COptionsPanel::OnMergeBeforeSplit)
+    EVT_CHECKBOX(COptionsPanel::ID_SPLIT_SEPARATELY, COptionsPanel::OnSplitAllFilesSeparately)
+wxEND_EVENT_TABLE()

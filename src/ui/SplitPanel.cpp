@@ -12,44 +12,35 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-wxBEGIN_EVENT_TABLE(CSplitPanel, wxPanel) EVT_RADIOBOX(CSplitPanel::ID_PRESETS, CSplitPanel::OnPreset)
-    EVT_CHECKBOX(CSplitPanel::ID_SILENCE_DETECTION, CSplitPanel::OnSilenceDetection)
-        EVT_COMMAND_SCROLL(CSplitPanel::ID_TRACK_LENGTH, CSplitPanel::OnTrackLength)
-            EVT_CHOICE(CSplitPanel::ID_NOISE_LEVEL, CSplitPanel::OnNoiseLevel)
-                EVT_COMMAND_SCROLL(CSplitPanel::ID_MIN_DURATION, CSplitPanel::OnMinDuration)
-                    EVT_CHECKBOX(CSplitPanel::ID_INSERT_SILENCE, CSplitPanel::OnInsertSilence)
-                        wxEND_EVENT_TABLE()
+namespace {
 
-                            namespace
-{
+const char* const kPresetKey = "/SplitOptions/Preset";
+const char* const kTrackLengthKey = "/SplitOptions/TrackLengthSlider";
+const char* const kSilenceDetectionKey = "/SplitOptions/SilenceDetection";
+const char* const kNoiseLevelKey = "/SplitOptions/NoiseLevel";
+const char* const kSilenceDurationKey = "/SplitOptions/SilenceDuration";
+const char* const kInsertSilenceKey = "/SplitOptions/InsertSilence";
 
-    const char* const kPresetKey = "/SplitOptions/Preset";
-    const char* const kTrackLengthKey = "/SplitOptions/TrackLengthSlider";
-    const char* const kSilenceDetectionKey = "/SplitOptions/SilenceDetection";
-    const char* const kNoiseLevelKey = "/SplitOptions/NoiseLevel";
-    const char* const kSilenceDurationKey = "/SplitOptions/SilenceDuration";
-    const char* const kInsertSilenceKey = "/SplitOptions/InsertSilence";
+const int kDefaultTrackLengthPosition = 10;
+const int kNoiseLevels = 3;
+const int kMaxMinDuration = 4000;
+const int kAdditionalSilence = 500;
 
-    const int kDefaultTrackLengthPosition = 10;
-    const int kNoiseLevels = 3;
-    const int kMaxMinDuration = 4000;
-    const int kAdditionalSilence = 500;
+// What applying a preset sets; trackLengthPosition -1 keeps the position (unless it is 0).
+struct TPreset {
+    bool detection;
+    int noiseLevel;
+    int duration;
+    int trackLengthPosition;
+    bool insertSilence;
+};
 
-    // What applying a preset sets; trackLengthPosition -1 keeps the position (unless it is 0).
-    struct TPreset {
-        bool detection;
-        int noiseLevel;
-        int duration;
-        int trackLengthPosition;
-        bool insertSilence;
-    };
-
-    const TPreset kPresets[] = {
-        { true, 1, 1400, -1, false }, // Audiobook
-        { true, 2, 800, -1, true }, // Podcast
-        { false, 1, 0, -1, false }, // Time Based
-        { true, 1, 2500, 0, false }, // Pause Based
-    };
+const TPreset kPresets[] = {
+    { true, 1, 1400, -1, false }, // Audiobook
+    { true, 2, 800, -1, true }, // Podcast
+    { false, 1, 0, -1, false }, // Time Based
+    { true, 1, 2500, 0, false }, // Pause Based
+};
 
 } // namespace
 
@@ -360,3 +351,13 @@ int CSplitPanel::TrackLengthAt(int position) const
         position = TRACK_LENGTH_POSITIONS - 1;
     return trackLengths[position];
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CSplitPanel, wxPanel)
+    EVT_RADIOBOX(CSplitPanel::ID_PRESETS, CSplitPanel::OnPreset)
+    EVT_CHECKBOX(CSplitPanel::ID_SILENCE_DETECTION, CSplitPanel::OnSilenceDetection)
+    EVT_COMMAND_SCROLL(CSplitPanel::ID_TRACK_LENGTH, CSplitPanel::OnTrackLength)
+    EVT_CHOICE(CSplitPanel::ID_NOISE_LEVEL, CSplitPanel::OnNoiseLevel)
+    EVT_COMMAND_SCROLL(CSplitPanel::ID_MIN_DURATION, CSplitPanel::OnMinDuration)
+    EVT_CHECKBOX(CSplitPanel::ID_INSERT_SILENCE, CSplitPanel::OnInsertSilence)
+wxEND_EVENT_TABLE()

@@ -5,13 +5,11 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-wxBEGIN_EVENT_TABLE(CToolBarStaticBox, wxControl) EVT_SIZE(CToolBarStaticBox::OnSize) wxEND_EVENT_TABLE()
+namespace {
 
-    namespace
-{
-
-    // The box is kept tall enough for any toolbar; its contents do not stretch with it.
-    const int kMinimumHeight = 1000;
+// No minimum height of its own: a toolbar takes its height from its tallest item, so a box that
+// asked for more than its contents need would stretch the whole toolbar.
+const int kMinimumHeight = 0;
 
 } // namespace
 
@@ -42,7 +40,8 @@ void CToolBarStaticBox::AddControl(wxWindow* control, int border)
 {
     wxBoxSizer* cell = new wxBoxSizer(wxVERTICAL);
     cell->Add(control, 0, 0, 0);
-    boxSizer->Add(cell, 0, wxALL, border);
+    // Centred in height, so a label lines up with a slider beside it.
+    boxSizer->Add(cell, 0, wxALIGN_CENTER_VERTICAL | wxALL, border);
     GetSizer()->SetMinSize(0, kMinimumHeight);
     GetSizer()->Fit(this);
 }
@@ -53,3 +52,8 @@ void CToolBarStaticBox::OnSize(wxSizeEvent& event)
         Layout();
     event.Skip();
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CToolBarStaticBox, wxControl)
+    EVT_SIZE(CToolBarStaticBox::OnSize)
+wxEND_EVENT_TABLE()

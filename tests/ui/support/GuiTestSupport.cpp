@@ -61,6 +61,13 @@ void CHostFrame::Host(wxWindow* page)
     Show();
     Raise();
     PumpEvents(150);
+    // Sizes of controls are only final once the toolkit has shown them; fit again.
+    const wxSize shown = sizer->GetMinSize();
+    if (shown.y > GetClientSize().y || shown.x > GetClientSize().x) {
+        SetClientSize(wxSize(std::max(shown.x, GetClientSize().x), std::max(shown.y, GetClientSize().y)));
+        Layout();
+        PumpEvents(100);
+    }
 }
 
 void CHostFrame::Record(wxCommandEvent& event)
@@ -147,16 +154,22 @@ std::string SaveScreenshot(wxWindow* window, const std::string& name)
 {
     wxWindow* top = wxGetTopLevelParent(window);
     top->Raise();
+    top->Refresh();
     top->Update();
     PumpEvents(300);
     const wxRect rect = top->GetScreenRect();
+    const std::string path = std::string(VELLOMAR_UI_SCREENSHOT_DIR) + "/" + name + ".png";
+    // What the X server shows; a toolkit screen context can hand back an older picture.
+    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s",
+        rect.GetWidth(), rect.GetHeight(), rect.GetLeft(), rect.GetTop(), path);
+    if (wxExecute(command, wxEXEC_SYNC) == 0)
+        return path;
     wxBitmap picture(rect.GetWidth(), rect.GetHeight());
     {
         wxScreenDC screen;
         wxMemoryDC memory(picture);
         memory.Blit(0, 0, rect.GetWidth(), rect.GetHeight(), &screen, rect.GetLeft(), rect.GetTop());
     }
-    const std::string path = std::string(VELLOMAR_UI_SCREENSHOT_DIR) + "/" + name + ".png";
     picture.SaveFile(path, wxBITMAP_TYPE_PNG);
     return path;
 }
