@@ -33,8 +33,8 @@ void SetNormalFont(wxWindow* window)
 
 void AddStaticText(wxWindow* parent, wxSizer* sizer)
 {
-    sizer->Add(new wxStaticText(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0,
-                   wxS("staticText")),
+    sizer->Add(new wxStaticText(
+                   parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, wxS("staticText")),
         0, wxALL, 0);
 }
 
@@ -47,18 +47,18 @@ void AddLabelText(wxWindow* parent, wxSizer* sizer, const wxString& label)
 
 bool IsGermanLocale()
 {
-    wxLocale locale(wxLANGUAGE_DEFAULT, wxLOCALE_LOAD_DEFAULT);
-    return locale.GetCanonicalName().Left(2) == wxS("de");
+    // Asked by name, so the process's own locale settings stay untouched.
+    return wxLocale::GetLanguageCanonicalName(wxLocale::GetSystemLanguage()).Left(2) == wxS("de");
 }
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CAboutDialog, wxDialog)
     EVT_BUTTON(wxID_OK, CAboutDialog::OnOK)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-CAboutDialog::CAboutDialog(boost::shared_ptr<loc::CLocalStrings>& strings, wxWindow* parent, wxWindowID id,
-    const wxString& title, const wxPoint& pos, const wxSize& size)
+    CAboutDialog::CAboutDialog(boost::shared_ptr<loc::CLocalStrings>& strings, wxWindow* parent,
+        wxWindowID id, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxDialog(parent, id, title, pos, size, wxDEFAULT_DIALOG_STYLE, wxS("dialog"))
 {
     const loc::CLocalStrings& text = *strings;
@@ -67,7 +67,8 @@ CAboutDialog::CAboutDialog(boost::shared_ptr<loc::CLocalStrings>& strings, wxWin
 
     // The line breaks around name and version make a three-line title block.
     SetBoldFont(this);
-    inner->Add(new wxStaticText(this, wxID_ANY, wxS("\n") + text.GetString(1) + wxS(" ") + text.GetString(4) + wxS("\n"),
+    inner->Add(new wxStaticText(this, wxID_ANY,
+                   wxS("\n") + text.GetString(1) + wxS(" ") + text.GetString(4) + wxS("\n"),
                    wxDefaultPosition, wxDefaultSize, 0, wxS("staticText")),
         0, wxALL, 3);
 
@@ -79,8 +80,8 @@ CAboutDialog::CAboutDialog(boost::shared_ptr<loc::CLocalStrings>& strings, wxWin
     AddLabelText(this, inner, text.GetString(40));
 
     SetBoldFont(this);
-    inner->Add(new vellomar::wxHyperlinkCtrl(this, wxID_ANY, text.GetString(83), wxDefaultPosition, wxDefaultSize,
-                   0, wxS("staticText"), wxEmptyString),
+    inner->Add(new vellomar::wxHyperlinkCtrl(this, wxID_ANY, text.GetString(83), wxDefaultPosition,
+                   wxDefaultSize, 0, wxS("staticText"), wxEmptyString),
         0, wxALL, 3);
 
     SetNormalFont(this);
@@ -88,8 +89,8 @@ CAboutDialog::CAboutDialog(boost::shared_ptr<loc::CLocalStrings>& strings, wxWin
 
     // Centring is implied by the expansion; the toolkit rejects the two flags together.
     outer->Add(inner, 1, wxEXPAND | wxALL, 5);
-    outer->Add(new wxStaticLine(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_HORIZONTAL,
-                   wxS("staticLine")),
+    outer->Add(new wxStaticLine(
+                   this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_HORIZONTAL, wxS("staticLine")),
         0, wxEXPAND | wxLEFT | wxRIGHT, 6);
     outer->Add(CreateButtonSizer(wxOK), 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 5);
 

@@ -13,10 +13,10 @@ wxBEGIN_EVENT_TABLE(CHtmlDialog, wxDialog)
     EVT_BUTTON(wxID_OK, CHtmlDialog::OnOK)
     EVT_MENU(CHtmlDialog::ID_SELECT_ALL, CHtmlDialog::OnSelectAll)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-CHtmlDialog::CHtmlDialog(const wxString& body, wxWindow* parent, wxWindowID id, const wxString& title,
-    const wxPoint& pos, const wxSize& size, long style)
+    CHtmlDialog::CHtmlDialog(const wxString& body, wxWindow* parent, wxWindowID id, const wxString& title,
+        const wxPoint& pos, const wxSize& size, long style)
     : wxDialog(parent, id, title, pos, size, style, wxS("dialog"))
     , htmlWindow(nullptr)
 {
@@ -32,8 +32,8 @@ CHtmlDialog::CHtmlDialog(const wxString& body, wxWindow* parent, wxWindowID id, 
         htmlWindow->SetSize(root->GetWidth(), GetClientSize().GetHeight());
     sizer->Add(htmlWindow, 1, wxEXPAND | wxALL, 10);
 
-    sizer->Add(new wxStaticLine(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_HORIZONTAL,
-                   wxS("staticLine")),
+    sizer->Add(new wxStaticLine(
+                   this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_HORIZONTAL, wxS("staticLine")),
         0, wxEXPAND | wxLEFT | wxRIGHT, 10);
     sizer->Add(CreateButtonSizer(wxOK), 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 3);
 

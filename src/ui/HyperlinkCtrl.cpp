@@ -95,10 +95,10 @@ wxBEGIN_EVENT_TABLE(wxHyperlinkCtrl, wxStaticText)
     EVT_MOTION(wxHyperlinkCtrl::OnMouseEvent)
     EVT_MENU(wxHyperlinkCtrl::ID_COPY, wxHyperlinkCtrl::OnPopUpCopy)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-wxHyperlinkCtrl::wxHyperlinkCtrl(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
-    const wxSize& size, long style, const wxString& name, const wxString& url)
+    wxHyperlinkCtrl::wxHyperlinkCtrl(wxWindow* parent, wxWindowID id, const wxString& label,
+        const wxPoint& pos, const wxSize& size, long style, const wxString& name, const wxString& url)
     : wxStaticText(parent, id, label, pos, size, style | wxPOPUP_WINDOW, name)
     , url(url.empty() ? label : url)
     , underlineLink(true)

@@ -30,8 +30,7 @@ bool ReadsAlpha(const wxBitmap& bitmap)
 }
 
 // dst := src over dst with weight alpha(src) x a, for every pixel of equally sized bitmaps.
-template <class TDstData, class TSrcData>
-void BlendPixels(wxBitmap& dst, wxBitmap& src, int a, bool srcAlpha)
+template <class TDstData, class TSrcData> void BlendPixels(wxBitmap& dst, wxBitmap& src, int a, bool srcAlpha)
 {
     TDstData dstData(dst);
     TSrcData srcData(src);
@@ -101,8 +100,7 @@ void FadeWithSecond(wxBitmap& dst, wxBitmap& src1, wxBitmap& src2, int a)
         FadePixels<TDstData, TSrc1Data, wxNativePixelData>(dst, src1, src2, a, false);
 }
 
-template <class TDstData>
-void FadeWithFirst(wxBitmap& dst, wxBitmap& src1, wxBitmap& src2, int a)
+template <class TDstData> void FadeWithFirst(wxBitmap& dst, wxBitmap& src1, wxBitmap& src2, int a)
 {
     if (Is32Bit(src1))
         FadeWithSecond<TDstData, wxAlphaPixelData>(dst, src1, src2, a);
@@ -154,11 +152,11 @@ wxBEGIN_EVENT_TABLE(CSplashDialog, wxDialog)
     EVT_CHAR(CSplashDialog::OnChar)
     EVT_MOUSE_EVENTS(CSplashDialog::OnMouse)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-CSplashDialog::CSplashDialog(wxBitmap& bitmap, const wxString& line1, const wxString& line2,
-    const wxString& line3, const wxString&, const wxString&, const wxString&, int displayMs, wxWindow* parent,
-    wxWindowID id, const wxPoint& pos)
+    CSplashDialog::CSplashDialog(wxBitmap& bitmap, const wxString& line1, const wxString& line2,
+        const wxString& line3, const wxString&, const wxString&, const wxString&, int displayMs,
+        wxWindow* parent, wxWindowID id, const wxPoint& pos)
     : wxDialog(parent, id, wxEmptyString, pos, bitmap.GetSize(), wxNO_BORDER, wxS("dialog"))
     , bitmap(bitmap)
     , timer(this, 1)
@@ -225,9 +223,7 @@ void CSplashDialog::OnMouse(wxMouseEvent& event)
         Finish();
 }
 
-void CSplashDialog::OnEraseBackground(wxEraseEvent&)
-{
-}
+void CSplashDialog::OnEraseBackground(wxEraseEvent&) { }
 
 void CSplashDialog::OnPaint(wxPaintEvent&)
 {

@@ -13,9 +13,9 @@ wxBEGIN_EVENT_TABLE(CSplitDialog, wxDialog)
     EVT_BUTTON(wxID_CANCEL, CSplitDialog::OnCancel)
     EVT_CLOSE(CSplitDialog::OnClose)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-CSplitDialog::CSplitDialog(wxWindow* parent, wxWindowID id, const wxString& title)
+    CSplitDialog::CSplitDialog(wxWindow* parent, wxWindowID id, const wxString& title)
     : wxDialog(parent, id, title, wxDefaultPosition, wxDefaultSize, wxCLOSE_BOX)
     , waveForm(nullptr)
 {

@@ -17,9 +17,9 @@ const int kRightX = 510;
 wxBEGIN_EVENT_TABLE(CWaveFormPanel, wxPanel)
     EVT_PAINT(CWaveFormPanel::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-CWaveFormPanel::CWaveFormPanel(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
+    CWaveFormPanel::CWaveFormPanel(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
     : wxPanel(parent, id, pos, size, wxTAB_TRAVERSAL | wxNO_BORDER)
     , historyLimit(500)
 {
