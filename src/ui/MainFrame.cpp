@@ -288,6 +288,9 @@ void CMainFrame::RegisterShortcuts(CKeyEventProcessor& keyProcessor)
 
 void CMainFrame::AddFile(const wxString& path)
 {
+    // The run reads the list by index: it must not change under it.
+    if (IsSplitRunning())
+        return;
     fileListPage->AddFile(path);
 }
 

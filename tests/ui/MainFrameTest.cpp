@@ -297,6 +297,7 @@ TEST_F(MainFrameTest, FileListCannotChangeWhileASplitShowsItsProgress)
 
     Key(WXK_DELETE);
     CtrlKey('O'); // would block on the file dialog if it opened
+    frame->AddFile("/a/two.mp3");
     EXPECT_EQ(1u, Files().size());
     frame->DestroyChild();
     EXPECT_FALSE(frame->IsSplitRunning());
