@@ -19,6 +19,7 @@
 #include <boost/bind/bind.hpp>
 #include <boost/format.hpp>
 #include <cstdio>
+#include <vector>
 #include <wx/crt.h>
 #include <wx/dir.h>
 #include <wx/dirdlg.h>
@@ -272,6 +273,11 @@ bool CMainFrame::SplitFile(int firstTrack, int index)
     // The task reports its end from inside its job. This second job keeps a share of the task
     // until that job has returned (one worker runs the queue in order), so replacing or releasing
     // splitTask on the finished report never destroys a task whose job is still running.
+    // No part may replace a source of this run, above all one that has not been read yet.
+    std::vector<std::wstring> sources;
+    for (unsigned int i = 0; i < fileListPage->GetFileCount(); ++i)
+        sources.push_back(Wide(fileListPage->GetFile(i)));
+    task->SetProtectedFiles(sources);
     splitTask = task;
     task->Start(pool);
     pool.schedule([task]() {});
