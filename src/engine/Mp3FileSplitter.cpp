@@ -129,6 +129,11 @@ void CMp3FileSplitter::SetId3TagInfo(const TId3TagInfo& info)
     tagInfo = info;
 }
 
+void CMp3FileSplitter::SetProtectedFiles(const std::vector<std::wstring>& paths)
+{
+    protectedFiles = paths;
+}
+
 void CMp3FileSplitter::SetAdditionalSilenceDuration(unsigned ms)
 {
     LogInfo((boost::wformat(L"Mp3FileSplitter:SetAdditionalSilenceDuration %d ms") % ms).str());
@@ -450,6 +455,14 @@ int CMp3FileSplitter::OpenNextFile()
         LogError((boost::wformat(L"Could not create file %s") % name).str());
         LogError(L"Mp3FileSplitter: The part file would replace its own source file");
         return EWriteError;
+    }
+    for (const std::wstring& source : protectedFiles) {
+        if (SameFile(path, NativePath(source))) {
+            // Another source of the run, perhaps not read yet: replacing it would lose its audio.
+            LogError((boost::wformat(L"Could not create file %s") % name).str());
+            LogError(L"Mp3FileSplitter: The part file would replace a source file of this run");
+            return EWriteError;
+        }
     }
     output.open(path.c_str(), std::ios::out | std::ios::binary | std::ios::trunc);
     if (!output.is_open()) {

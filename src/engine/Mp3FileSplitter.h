@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class ISplitPointDetectorFsm;
 class thread_pool;
@@ -60,6 +61,8 @@ public:
     void SetId3TagInfo(const TId3TagInfo& info);
     // Silence added on each side of a cut, in ms (0 for none).
     void SetAdditionalSilenceDuration(unsigned ms);
+    // Files that no part may replace (the other sources of the run); the own source always counts.
+    void SetProtectedFiles(const std::vector<std::wstring>& paths);
 
     // Schedules Split on the pool; true the first time, false (nothing scheduled) afterwards.
     bool Start(thread_pool& pool);
@@ -128,6 +131,7 @@ private:
     std::uint32_t writeAheadLimit = 0xFFFFFFFFu;
     std::uint32_t searchWindowMs;
     std::uint32_t additionalSilenceMs = 0;
+    std::vector<std::wstring> protectedFiles;
     AudioChunks silentFrame;
     std::uint32_t silentFrameMs = 0;
 };

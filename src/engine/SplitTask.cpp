@@ -35,6 +35,11 @@ bool CSplitTask::Start(thread_pool& pool)
     return splitter->Start(pool);
 }
 
+void CSplitTask::SetProtectedFiles(const std::vector<std::wstring>& paths)
+{
+    splitter->SetProtectedFiles(paths);
+}
+
 void CSplitTask::Cancel()
 {
     splitter->Cancel();

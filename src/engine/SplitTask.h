@@ -8,6 +8,7 @@
 #include <boost/shared_ptr.hpp>
 #include <memory>
 #include <string>
+#include <vector>
 
 class AudioChunks;
 class ISplitPointDetectorFsm;
@@ -56,6 +57,8 @@ public:
 
     // Schedules the split on the pool; true the first time, false afterwards.
     bool Start(thread_pool& pool);
+    // Files that no part may replace: the run's other sources. Call before Start.
+    void SetProtectedFiles(const std::vector<std::wstring>& paths);
     // Asks the split to stop; any thread, also from inside a notification.
     void Cancel();
 

@@ -139,6 +139,7 @@ struct TSettings {
     unsigned silenceMs = 0;
     std::wstring baseName = L"Book";
     TId3TagInfo tags;
+    std::vector<std::wstring> protectedFiles;
 };
 
 // One run of the splitter, on the calling thread, with everything it reported.
@@ -182,6 +183,7 @@ public:
         splitter.SetId3TagInfo(settings.tags);
         splitter.SetFirstTrackNumber(firstTrack);
         splitter.SetAdditionalSilenceDuration(settings.silenceMs);
+        splitter.SetProtectedFiles(settings.protectedFiles);
         splitter.SetStatusNotifier([&run](CMp3FileSplitter::TStatus s) { run.statuses.push_back(s); });
         splitter.SetFileWrittenNotifier([&](const std::wstring& path) {
             run.files.push_back(path);
@@ -578,6 +580,25 @@ TEST(Failures, APartNeverReplacesItsOwnSource)
     TRun r = run.Split(dir.File("Book 1.mp3"), dir.Path());
     EXPECT_EQ(CMp3FileSplitter::EWriteError, r.Final().result);
     EXPECT_TRUE(before == ReadFileBytes(dir.File("Book 1.mp3")));
+}
+
+TEST(Failures, APartNeverReplacesAnotherSourceOfTheRun)
+{
+    // Merged sources A.mp3 and "Book 2.mp3" in one directory: part 2 of A would be the second source.
+    TempDir dir("other");
+    fs::copy_file(DataPath("split/cbr-mpeg1.mp3"), dir.File("A.mp3"));
+    fs::copy_file(DataPath("split/vbr-mpeg1.mp3"), dir.File("Book 2.mp3"));
+    const Bytes before = ReadFileBytes(dir.File("Book 2.mp3"));
+    TSettings s;
+    const std::string second = dir.File("Book 2.mp3");
+    s.protectedFiles.push_back(std::wstring(second.begin(), second.end()));
+    SplitRun run(s);
+    TRun r = run.Split(dir.File("A.mp3"), dir.Path(), false);
+    EXPECT_EQ(CMp3FileSplitter::EWriteError, r.Final().result);
+    ASSERT_EQ(1u, r.files.size());
+    EXPECT_EQ(dir.File("Book 1.mp3"), Narrow(r.files[0]));
+    EXPECT_TRUE(before == ReadFileBytes(dir.File("Book 2.mp3")));
+    EXPECT_FALSE(run.chunks.IsEmpty()) << "the frames of the refused part stay buffered";
 }
 
 TEST(Failures, ABaseNameWithASlashStaysInTheDestination)

@@ -1,0 +1,182 @@
+// Helpers for the GUI tests: a host frame, event recording, temporary settings, clicks, pictures.
+#include "support/GuiTestSupport.h"
+
+#include "catalogue/LocalStrings.h"
+#include "ui/ListBoxPanel.h"
+#include "ui/OptionsPanel.h"
+#include "ui/SplitPanel.h"
+
+#include <cstdio>
+#include <unistd.h>
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/ctrlsub.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/fileconf.h>
+#include <wx/radiobox.h>
+#include <wx/sizer.h>
+#include <wx/slider.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+namespace gui_test {
+
+const boost::shared_ptr<loc::CLocalStrings>& Strings()
+{
+    static const boost::shared_ptr<loc::CLocalStrings> strings(new loc::CLocalStrings);
+    return strings;
+}
+
+void PumpEvents(int milliseconds)
+{
+    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+    do {
+        wxTheApp->ProcessPendingEvents();
+        wxYield();
+        wxMilliSleep(5);
+    } while (wxGetLocalTimeMillis() < end);
+}
+
+CHostFrame::CHostFrame()
+    : wxFrame(nullptr, wxID_ANY, "Vellomar test", wxPoint(0, 0), wxSize(700, 560))
+{
+    Bind(wxEVT_FILE_LIST_CHANGED, &CHostFrame::Record, this);
+    Bind(wxEVT_OPTIONS_CHANGED, &CHostFrame::Record, this);
+    const wxEventTypeTag<wxScrollEvent> scrolls[] = { wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM,
+        wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN, wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN,
+        wxEVT_SCROLL_THUMBTRACK, wxEVT_SCROLL_THUMBRELEASE, wxEVT_SCROLL_CHANGED };
+    for (const auto& type : scrolls)
+        Bind(type, &CHostFrame::RecordScroll, this, TRACK_LENGTH_EVENT_ID);
+}
+
+void CHostFrame::Host(wxWindow* page)
+{
+    wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(page, 1, wxEXPAND);
+    SetSizer(sizer);
+    const wxSize best = sizer->GetMinSize();
+    SetClientSize(wxSize(std::max(best.x, 640), std::max(best.y, 300)));
+    Layout();
+    Show();
+    Raise();
+    PumpEvents(150);
+    // Sizes of controls are only final once the toolkit has shown them; fit again.
+    const wxSize shown = sizer->GetMinSize();
+    if (shown.y > GetClientSize().y || shown.x > GetClientSize().x) {
+        SetClientSize(wxSize(std::max(shown.x, GetClientSize().x), std::max(shown.y, GetClientSize().y)));
+        Layout();
+        PumpEvents(100);
+    }
+}
+
+void CHostFrame::Record(wxCommandEvent& event)
+{
+    events.push_back(
+        { event.GetEventType(), event.GetId(), event.GetString(), event.GetInt(), event.GetEventObject() });
+}
+
+void CHostFrame::RecordScroll(wxScrollEvent& event)
+{
+    events.push_back(
+        { event.GetEventType(), event.GetId(), wxString(), event.GetPosition(), event.GetEventObject() });
+}
+
+CTempConfig::CTempConfig()
+{
+    char name[] = "/tmp/vellomar-settings-XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd >= 0)
+        close(fd);
+    path = name;
+    config = new wxFileConfig("vellomar-test", wxEmptyString, path, wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
+    wxConfigBase::Set(config);
+}
+
+CTempConfig::~CTempConfig()
+{
+    wxConfigBase::Set(nullptr);
+    delete config;
+    std::remove(path.c_str());
+}
+
+void CTempConfig::Reload()
+{
+    config->Flush();
+    wxConfigBase::Set(nullptr);
+    delete config;
+    config = new wxFileConfig("vellomar-test", wxEmptyString, path, wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
+    wxConfigBase::Set(config);
+}
+
+void Click(wxWindow* window)
+{
+    PumpEvents(30);
+    const wxRect rect = window->GetScreenRect();
+    wxUIActionSimulator simulator;
+    simulator.MouseMove(
+        rect.GetLeft() + std::min(rect.GetWidth() / 2, 8), rect.GetTop() + rect.GetHeight() / 2);
+    PumpEvents(30);
+    simulator.MouseClick();
+    PumpEvents(100);
+}
+
+void Toggle(wxCheckBox* box)
+{
+    box->SetValue(!box->GetValue());
+    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
+    event.SetEventObject(box);
+    event.SetInt(box->GetValue() ? 1 : 0);
+    box->GetEventHandler()->ProcessEvent(event);
+}
+
+void Select(wxWindow* control, int index)
+{
+    wxItemContainerImmutable* items = dynamic_cast<wxItemContainerImmutable*>(control);
+    items->SetSelection(index);
+    const bool radio = control->IsKindOf(wxCLASSINFO(wxRadioBox));
+    wxCommandEvent event(radio ? wxEVT_RADIOBOX : wxEVT_CHOICE, control->GetId());
+    event.SetEventObject(control);
+    event.SetInt(index);
+    control->GetEventHandler()->ProcessEvent(event);
+}
+
+void Scroll(wxWindow* window, int position)
+{
+    wxSlider* slider = dynamic_cast<wxSlider*>(window);
+    slider->SetValue(position);
+    wxScrollEvent event(wxEVT_SCROLL_THUMBTRACK, slider->GetId(), position, wxHORIZONTAL);
+    event.SetEventObject(slider);
+    slider->GetEventHandler()->ProcessEvent(event);
+}
+
+std::string SaveScreenshot(wxWindow* window, const std::string& name)
+{
+    wxWindow* top = wxGetTopLevelParent(window);
+    top->Raise();
+    top->Refresh();
+    top->Update();
+    PumpEvents(300);
+    const wxRect rect = top->GetScreenRect();
+    const std::string path = std::string(VELLOMAR_UI_SCREENSHOT_DIR) + "/" + name + ".png";
+    // What the X server shows; a toolkit screen context can hand back an older picture.
+    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s",
+        rect.GetWidth(), rect.GetHeight(), rect.GetLeft(), rect.GetTop(), path);
+    if (wxExecute(command, wxEXEC_SYNC) == 0)
+        return path;
+    wxBitmap picture(rect.GetWidth(), rect.GetHeight());
+    {
+        wxScreenDC screen;
+        wxMemoryDC memory(picture);
+        memory.Blit(0, 0, rect.GetWidth(), rect.GetHeight(), &screen, rect.GetLeft(), rect.GetTop());
+    }
+    picture.SaveFile(path, wxBITMAP_TYPE_PNG);
+    return path;
+}
+
+wxWindow* FindByName(wxWindow* parent, const wxString& name)
+{
+    return wxWindow::FindWindowByName(name, parent);
+}
+
+} // namespace gui_test

@@ -1,0 +1,78 @@
+// Helpers for the GUI tests: a host frame, event recording, temporary settings, clicks, pictures.
+#pragma once
+
+#include <boost/noncopyable.hpp>
+#include <boost/shared_ptr.hpp>
+#include <string>
+#include <vector>
+#include <wx/event.h>
+#include <wx/frame.h>
+
+class wxCheckBox;
+class wxFileConfig;
+class wxWindow;
+namespace loc {
+class CLocalStrings;
+}
+
+namespace gui_test {
+
+// The catalogue shared by the pages under test (English on the test machine).
+const boost::shared_ptr<loc::CLocalStrings>& Strings();
+
+// Lets the toolkit handle everything that is waiting, for at least the given time.
+void PumpEvents(int milliseconds = 50);
+
+// One event that reached the host frame.
+struct TRecordedEvent {
+    wxEventType type;
+    int id;
+    wxString text;
+    int number;
+    wxObject* object;
+};
+
+// A shown top-level frame that hosts one page and records the program's own events that travel
+// up to it: file list changes, option changes and the forwarded track-length scroll events.
+class CHostFrame : public wxFrame {
+public:
+    CHostFrame();
+    // Lays the page out to fill the frame and shows it.
+    void Host(wxWindow* page);
+    std::vector<TRecordedEvent> events;
+
+private:
+    void Record(wxCommandEvent& event);
+    void RecordScroll(wxScrollEvent& event);
+};
+
+// A fresh settings file set as the global configuration for the life of this object.
+class CTempConfig : private boost::noncopyable {
+public:
+    CTempConfig();
+    ~CTempConfig();
+    wxFileConfig& Config() { return *config; }
+    // Writes pending changes and reads the file anew, as the next start of the program would.
+    void Reload();
+
+private:
+    std::string path;
+    wxFileConfig* config;
+};
+
+// Clicks a window in its middle with the toolkit's input simulator and lets the click arrive.
+void Click(wxWindow* window);
+// Toggles a check box the way a click does: new value, then the click event through the box.
+void Toggle(wxCheckBox* box);
+// Sends a selection event for a choice or radio box after selecting the item, as a user would.
+void Select(wxWindow* control, int index);
+// Moves a slider and sends the scroll event the toolkit sends for a drag.
+void Scroll(wxWindow* slider, int position);
+
+// Saves a picture of the window (what the screen shows there) as a PNG; returns its path.
+std::string SaveScreenshot(wxWindow* window, const std::string& name);
+
+// The window that is a descendant of parent with the given window name.
+wxWindow* FindByName(wxWindow* parent, const wxString& name);
+
+} // namespace gui_test
