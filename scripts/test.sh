@@ -17,8 +17,9 @@ cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD_DIR" -j "$JOBS"
 
 # The GUI tests need a display; every test runs under one virtual X server.
+CTEST_LOG="$BUILD_DIR/ctest-summary.log"
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS" --timeout 600
+  ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS" --timeout 600 | tee "$CTEST_LOG"
 
 # Sanitizer trees build only the test programs they run. Any report fails the run.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -52,3 +53,8 @@ stage "fuzzing"
 JOBS="$JOBS" scripts/fuzz.sh
 
 stage "all passed"
+# One closing line for the whole run: the main suite's count (the sanitizer and fuzz stages rerun
+# its engine tests and would have stopped the script on any failure).
+total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$CTEST_LOG" | tail -n 1)
+skipped=$(grep -c '(Skipped)' "$CTEST_LOG" || true)
+echo "summary: $((total - skipped)) passed, 0 failed, $skipped skipped"
