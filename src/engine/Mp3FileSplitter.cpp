@@ -9,6 +9,7 @@
 #include "engine/MpegFrameCrc.h"
 #include "engine/SplitPointDetectorFsm.h"
 #include "engine/ThreadPool.h"
+#include "engine/Utf8.h"
 
 #include <algorithm>
 #include <boost/bind/bind.hpp>
@@ -38,26 +39,7 @@ std::string NativePath(const std::wstring& path)
     wxCharBuffer converted = wxConvFileName->cWC2MB(path.c_str());
     if (converted.data() && converted.length() > 0)
         return std::string(converted.data(), converted.length());
-    std::string utf8;
-    for (wchar_t c : path) {
-        unsigned long u = static_cast<unsigned long>(c);
-        if (u < 0x80) {
-            utf8 += static_cast<char>(u);
-        } else if (u < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (u >> 6));
-            utf8 += static_cast<char>(0x80 | (u & 0x3F));
-        } else if (u < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (u >> 12));
-            utf8 += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | ((u >> 18) & 0x07));
-            utf8 += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return utf8;
+    return ToUtf8(path);
 }
 
 // True when both paths name one existing file (so a part would overwrite its own source).

@@ -1,6 +1,8 @@
 // The M3U playlist of one audiobook's parts, written when its last owner lets go of it.
 #include "engine/PlayListFile.h"
 
+#include "engine/Utf8.h"
+
 #include <wx/string.h>
 
 #include <filesystem>
@@ -11,29 +13,6 @@ namespace {
 
 // File names on this system are UTF-8 bytes. False for a value that is no Unicode scalar value:
 // such a name cannot be on disk, so it is not worth a guess.
-bool AppendUtf8(std::string& out, std::wstring::value_type c)
-{
-    const unsigned long cp = static_cast<unsigned long>(c);
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return false;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return true;
-}
-
 bool ToFileSystemPath(const std::wstring& wide, std::string& narrow)
 {
     narrow.clear();
