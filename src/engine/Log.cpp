@@ -27,13 +27,31 @@ void EmitW(const std::wstring& line)
 
 } // namespace
 
-void LogError(const std::wstring& message) { EmitW(FormatLine(L"ERROR: %s\n", message)); }
-void LogWarn(const std::wstring& message) { EmitW(FormatLine(L"WARN: %s\n", message)); }
-void LogInfo(const std::wstring& message) { EmitW(FormatLine(L"INFO: %s\n", message)); }
+void LogError(const std::wstring& message)
+{
+    EmitW(FormatLine(L"ERROR: %s\n", message));
+}
+void LogWarn(const std::wstring& message)
+{
+    EmitW(FormatLine(L"WARN: %s\n", message));
+}
+void LogInfo(const std::wstring& message)
+{
+    EmitW(FormatLine(L"INFO: %s\n", message));
+}
 
-void LogErrorA(const std::string& message) { LogWriteA(FormatLineA("ERROR: %s\n", message)); }
-void LogWarnA(const std::string& message) { LogWriteA(FormatLineA("WARN: %s\n", message)); }
-void LogInfoA(const std::string& message) { LogWriteA(FormatLineA("INFO: %s\n", message)); }
+void LogErrorA(const std::string& message)
+{
+    LogWriteA(FormatLineA("ERROR: %s\n", message));
+}
+void LogWarnA(const std::string& message)
+{
+    LogWriteA(FormatLineA("WARN: %s\n", message));
+}
+void LogInfoA(const std::string& message)
+{
+    LogWriteA(FormatLineA("INFO: %s\n", message));
+}
 
 void LogWriteA(const std::string& line)
 {
@@ -45,12 +63,21 @@ void LogWriteA(const std::string& line)
     LogAppend(wide);
 }
 
-void LogWriteW(const std::wstring& line) { EmitW(line); }
+void LogWriteW(const std::wstring& line)
+{
+    EmitW(line);
+}
 
-void LogAppend(const std::wstring& line) { LogStore::Instance().Append(line); }
+void LogAppend(const std::wstring& line)
+{
+    LogStore::Instance().Append(line);
+}
 
-void LogTrim() { LogStore::Instance().Trim(); }
+void LogTrim()
+{
+    LogStore::Instance().Trim();
+}
 
-void Trace(const std::wstring&) {}
+void Trace(const std::wstring&) { }
 
-void TraceA(const std::string&) {}
+void TraceA(const std::string&) { }

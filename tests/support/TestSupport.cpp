@@ -44,8 +44,8 @@ TempDir::TempDir(const std::string& prefix)
 TempDir::~TempDir()
 {
     std::error_code ignored;
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(
+        path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path, ignored);
 }
 

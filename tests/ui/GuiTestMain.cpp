@@ -1,8 +1,8 @@
 // Entry of the GUI test programs: starts the toolkit on the display, then runs the tests.
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 #include <wx/app.h>
 #include <wx/apptrait.h>
 #include <wx/config.h>

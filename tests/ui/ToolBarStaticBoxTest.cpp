@@ -1,6 +1,6 @@
 // The toolbar's labelled box: sized for its label, holding controls side by side, in a real toolbar.
-#include "support/GuiTestSupport.h"
 #include "ui/ToolBarStaticBox.h"
+#include "support/GuiTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <wx/sizer.h>
