@@ -7,9 +7,9 @@
 #include "engine/Log.h"
 #include "engine/MpegAudioHeader.h"
 #include "engine/MpegFrameCrc.h"
+#include "engine/NativePath.h"
 #include "engine/SplitPointDetectorFsm.h"
 #include "engine/ThreadPool.h"
-#include "engine/Utf8.h"
 
 #include <algorithm>
 #include <boost/bind/bind.hpp>
@@ -30,17 +30,6 @@ const std::uint32_t MaxAnalysisMs = 7200000;
 const std::uint32_t Id3v2Padding = 200;
 // A synchsafe size has 28 bits.
 const std::size_t MaxId3v2TagSize = 0x0FFFFFFF;
-
-// File names are bytes on this platform: encode as the file-name converter does, else as UTF-8.
-std::string NativePath(const std::wstring& path)
-{
-    if (path.empty())
-        return std::string();
-    wxCharBuffer converted = wxConvFileName->cWC2MB(path.c_str());
-    if (converted.data() && converted.length() > 0)
-        return std::string(converted.data(), converted.length());
-    return ToUtf8(path);
-}
 
 // True when both paths name one existing file (so a part would overwrite its own source).
 bool SameFile(const std::string& a, const std::string& b)

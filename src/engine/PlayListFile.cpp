@@ -1,6 +1,7 @@
 // The M3U playlist of one audiobook's parts, written when its last owner lets go of it.
 #include "engine/PlayListFile.h"
 
+#include "engine/NativePath.h"
 #include "engine/Utf8.h"
 
 #include <wx/string.h>
@@ -11,14 +12,16 @@
 
 namespace {
 
-// File names on this system are UTF-8 bytes. False for a value that is no Unicode scalar value:
-// such a name cannot be on disk, so it is not worth a guess.
+// A name with a NUL or a value that is no Unicode scalar value cannot be on disk, so it is not
+// worth a guess; any other is encoded as the splitter encodes the part files' names.
 bool ToFileSystemPath(const std::wstring& wide, std::string& narrow)
 {
     narrow.clear();
+    std::string ignored;
     for (std::wstring::value_type c : wide)
-        if (c == 0 || !AppendUtf8(narrow, c))
+        if (c == 0 || !AppendUtf8(ignored, c))
             return false;
+    narrow = NativePath(wide);
     return true;
 }
 
