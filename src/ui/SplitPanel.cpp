@@ -132,7 +132,7 @@ CSplitPanel::CSplitPanel(wxWindow* parent, const boost::shared_ptr<loc::CLocalSt
         wxALIGN_CENTER_VERTICAL | wxALL, 5);
     minDuration = new wxSlider(detectionPanel, ID_MIN_DURATION, 100, 0, kMaxMinDuration, wxDefaultPosition,
         wxDefaultSize, wxSL_HORIZONTAL | wxSL_BOTH);
-    grid->Add(minDuration, 1, wxEXPAND | wxALL, 5);
+    grid->Add(minDuration, 1, wxEXPAND | wxALIGN_CENTER_VERTICAL | wxALL, 5);
     minDurationLabel = new wxStaticText(detectionPanel, ID_MIN_DURATION_LABEL, "12340 ms", wxDefaultPosition,
         wxDefaultSize, wxST_NO_AUTORESIZE);
     minDurationLabel->SetMinSize(minDurationLabel->GetBestSize());
