@@ -283,9 +283,11 @@ bool CMainFrame::SplitFile(int firstTrack, int index)
     pool.schedule([task]() {});
 
     fileListPage->GetListBox()->SetSelection(index);
+    // Below the maximum, as for progress: a file that starts at 100 % (nothing but empty files
+    // after the last real one) would otherwise finish the dialog and hold the run in it.
     if (progressDialog)
-        progressDialog->Update(
-            static_cast<int>(sizeTable[index] * 100), wxString::Format(Text(57), BareName(file)));
+        progressDialog->Update(std::min(static_cast<int>(sizeTable[index] * 100), 99),
+            wxString::Format(Text(57), BareName(file)));
     return true;
 }
 

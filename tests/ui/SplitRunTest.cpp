@@ -384,6 +384,28 @@ TEST_F(SplitRun, OnlyEmptyInputFilesStillGiveASoundRun)
     EXPECT_TRUE(FilesIn(source.File("empty 1"), ".mp3").empty());
 }
 
+TEST_F(SplitRun, AnEmptyLastFileDoesNotFinishTheProgressDialogEarly)
+{
+    // Everything before the empty file is the whole run: its start lies at 100 %, which would
+    // finish the dialog and hold the run in it.
+    const std::string a = CopyFixture("split/cbr-mpeg1.mp3", source, "book 1.mp3");
+    WriteFileBytes(source.File("book 2.mp3"), {});
+    window.Frame()->AddFile(a);
+    window.Frame()->AddFile(source.File("book 2.mp3"));
+    window.SetOption(COptionsPanel::ID_SPLIT_SEPARATELY, false);
+    window.SetOption(COptionsPanel::ID_CREATE_SUB_DIR, true);
+    window.SetOption(COptionsPanel::ID_DEFAULT_DST_IS_SRC_DIR, true);
+
+    wxTEST_DIALOG(
+        {
+            window.PressShortcut(true, 'S');
+            EXPECT_TRUE(window.WaitWhileRunning());
+        },
+        CExpectMessage(kSuccess, wxOK, wxICON_INFORMATION));
+    ExpectSameFrames(
+        AudioFramesOf(a), FramesOfParts(source.File("book 1"), FilesIn(source.File("book 1"), ".mp3")));
+}
+
 TEST_F(SplitRun, ClosingTheWindowDuringALongSplitCancelsItAndEnds)
 {
     const int repeats = 120;
