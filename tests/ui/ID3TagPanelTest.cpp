@@ -16,25 +16,13 @@ using namespace gui_test;
 
 namespace {
 
-class ID3TagPage : public ::testing::Test {
+class ID3TagPage : public CPageTest<CID3TagPanel> {
 protected:
-    void TearDown() override { Close(); }
-
     void Open(bool force = false)
     {
-        frame = new CHostFrame;
-        page = new CID3TagPanel(frame, Strings());
-        frame->Host(page);
+        OpenPage();
         // The main window tells the page at once whether proposals are forced.
         page->SetForceProposals(force);
-    }
-    void Close()
-    {
-        if (frame)
-            frame->Destroy();
-        frame = nullptr;
-        page = nullptr;
-        PumpEvents(20);
     }
     // A page with DefaultSettings switched off, as a user who edits the tags has it.
     void OpenForEditing()
@@ -62,9 +50,6 @@ protected:
     wxTextCtrl* Field(const char* name) { return dynamic_cast<wxTextCtrl*>(Named(name)); }
     wxTextCtrl* Title() { return dynamic_cast<wxTextCtrl*>(page->FindWindow(CID3TagPanel::ID_TITLE)); }
     wxString Example() { return Named("Example")->GetLabel(); }
-
-    CHostFrame* frame = nullptr;
-    CID3TagPanel* page = nullptr;
 };
 
 } // namespace

@@ -37,24 +37,9 @@ private:
     std::string oldValue;
 };
 
-class OptionsPage : public ::testing::Test {
+class OptionsPage : public CPageTest<COptionsPanel> {
 protected:
-    void TearDown() override { Close(); }
-
-    void Open()
-    {
-        frame = new CHostFrame;
-        page = new COptionsPanel(frame, Strings());
-        frame->Host(page);
-    }
-    void Close()
-    {
-        if (frame)
-            frame->Destroy();
-        frame = nullptr;
-        page = nullptr;
-        PumpEvents(20);
-    }
+    void Open() { OpenPage(); }
     wxCheckBox* Box(int id) { return dynamic_cast<wxCheckBox*>(page->FindWindow(id)); }
     wxCheckBox* Merge() { return Box(COptionsPanel::ID_MERGE_BEFORE_SPLIT); }
     wxCheckBox* Separately() { return Box(COptionsPanel::ID_SPLIT_SEPARATELY); }
@@ -70,9 +55,6 @@ protected:
             }
         return count;
     }
-
-    CHostFrame* frame = nullptr;
-    COptionsPanel* page = nullptr;
 };
 
 } // namespace

@@ -14,24 +14,9 @@ using namespace gui_test;
 
 namespace {
 
-class SplitOptionsPage : public ::testing::Test {
+class SplitOptionsPage : public CPageTest<CSplitPanel> {
 protected:
-    void TearDown() override { Close(); }
-
-    void Open()
-    {
-        frame = new CHostFrame;
-        page = new CSplitPanel(frame, Strings());
-        frame->Host(page);
-    }
-    void Close()
-    {
-        if (frame)
-            frame->Destroy();
-        frame = nullptr;
-        page = nullptr;
-        PumpEvents(20);
-    }
+    void Open() { OpenPage(); }
 
     template <class T> T* Control(int id) { return dynamic_cast<T*>(page->FindWindow(id)); }
     wxRadioBox* Presets() { return Control<wxRadioBox>(CSplitPanel::ID_PRESETS); }
@@ -51,9 +36,6 @@ protected:
                 scrolls.push_back(event);
         return scrolls;
     }
-
-    CHostFrame* frame = nullptr;
-    CSplitPanel* page = nullptr;
 };
 
 } // namespace

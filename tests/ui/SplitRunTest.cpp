@@ -70,6 +70,16 @@ std::string Text(const std::vector<unsigned char>& bytes)
 class SplitRun : public ::testing::Test {
 protected:
     void SetUp() override { LogStore::Instance().Clear(); }
+    // Starts the split with Ctrl+S and answers the success message that ends it.
+    void SplitExpectingSuccess()
+    {
+        wxTEST_DIALOG(
+            {
+                window.PressShortcut(true, 'S');
+                EXPECT_TRUE(window.WaitWhileRunning());
+            },
+            CExpectMessage(kSuccess, wxOK, wxICON_INFORMATION));
+    }
     TempDir source { "splitrun" };
     CMainFrameHarness window;
 };
@@ -84,12 +94,7 @@ TEST_F(SplitRun, AWholeRunWritesTheTitledSubDirectoryItsPartsTagsAndPlaylist)
     window.SetOption(COptionsPanel::ID_DEFAULT_DST_IS_SRC_DIR, true);
     window.SetOption(COptionsPanel::ID_CREATE_PLAYLIST, true);
 
-    wxTEST_DIALOG(
-        {
-            window.PressShortcut(true, 'S');
-            EXPECT_TRUE(window.WaitWhileRunning());
-        },
-        CExpectMessage(kSuccess, wxOK, wxICON_INFORMATION));
+    SplitExpectingSuccess();
 
     EXPECT_TRUE(window.sawProgressDialog);
     EXPECT_EQ(kSuccess, window.StatusText());
@@ -154,12 +159,7 @@ TEST_F(SplitRun, FilesSplitSeparatelyGetADirectoryAndPlaylistEachWithNumberingGo
     window.SetOption(COptionsPanel::ID_CREATE_SUB_DIR, true);
     window.SetOption(COptionsPanel::ID_DEFAULT_DST_IS_SRC_DIR, true);
 
-    wxTEST_DIALOG(
-        {
-            window.PressShortcut(true, 'S');
-            EXPECT_TRUE(window.WaitWhileRunning());
-        },
-        CExpectMessage(kSuccess, wxOK, wxICON_INFORMATION));
+    SplitExpectingSuccess();
 
     const std::vector<std::string> partsA = FilesIn(source.File("first"), ".mp3");
     const std::vector<std::string> partsB = FilesIn(source.File("second"), ".mp3");
@@ -184,12 +184,7 @@ TEST_F(SplitRun, MergedFilesMakeOneStreamOfPartsInOneDirectory)
     window.SetOption(COptionsPanel::ID_CREATE_SUB_DIR, true);
     window.SetOption(COptionsPanel::ID_DEFAULT_DST_IS_SRC_DIR, true);
 
-    wxTEST_DIALOG(
-        {
-            window.PressShortcut(true, 'S');
-            EXPECT_TRUE(window.WaitWhileRunning());
-        },
-        CExpectMessage(kSuccess, wxOK, wxICON_INFORMATION));
+    SplitExpectingSuccess();
 
     const std::string book = source.File("book 1");
     EXPECT_FALSE(fs::exists(source.File("book 2")));
@@ -375,12 +370,7 @@ TEST_F(SplitRun, OnlyEmptyInputFilesStillGiveASoundRun)
     window.SetOption(COptionsPanel::ID_DEFAULT_DST_IS_SRC_DIR, true);
 
     // An empty source writes nothing and succeeds; the progress must not divide by the total of 0.
-    wxTEST_DIALOG(
-        {
-            window.PressShortcut(true, 'S');
-            EXPECT_TRUE(window.WaitWhileRunning());
-        },
-        CExpectMessage(kSuccess, wxOK, wxICON_INFORMATION));
+    SplitExpectingSuccess();
     EXPECT_TRUE(FilesIn(source.File("empty 1"), ".mp3").empty());
 }
 
@@ -396,12 +386,7 @@ TEST_F(SplitRun, AnEmptyLastFileDoesNotFinishTheProgressDialogEarly)
     window.SetOption(COptionsPanel::ID_CREATE_SUB_DIR, true);
     window.SetOption(COptionsPanel::ID_DEFAULT_DST_IS_SRC_DIR, true);
 
-    wxTEST_DIALOG(
-        {
-            window.PressShortcut(true, 'S');
-            EXPECT_TRUE(window.WaitWhileRunning());
-        },
-        CExpectMessage(kSuccess, wxOK, wxICON_INFORMATION));
+    SplitExpectingSuccess();
     ExpectSameFrames(
         AudioFramesOf(a), FramesOfParts(source.File("book 1"), FilesIn(source.File("book 1"), ".mp3")));
 }

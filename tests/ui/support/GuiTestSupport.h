@@ -3,6 +3,7 @@
 
 #include <boost/noncopyable.hpp>
 #include <boost/shared_ptr.hpp>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 #include <wx/event.h>
@@ -74,5 +75,30 @@ std::string SaveScreenshot(wxWindow* window, const std::string& name);
 
 // The window that is a descendant of parent with the given window name.
 wxWindow* FindByName(wxWindow* parent, const wxString& name);
+
+// A page of type TPage hosted in a test frame, built with the shared catalogue and closed after
+// every test.
+template <class TPage> class CPageTest : public ::testing::Test {
+protected:
+    void TearDown() override { Close(); }
+
+    void OpenPage()
+    {
+        frame = new CHostFrame;
+        page = new TPage(frame, Strings());
+        frame->Host(page);
+    }
+    void Close()
+    {
+        if (frame)
+            frame->Destroy();
+        frame = nullptr;
+        page = nullptr;
+        PumpEvents(20);
+    }
+
+    CHostFrame* frame = nullptr;
+    TPage* page = nullptr;
+};
 
 } // namespace gui_test
