@@ -101,13 +101,13 @@ int CAcmMp3Decoder::impl::Decode(TFrameInfo& info, unsigned flags)
     std::memset(&info, 0, sizeof(info));
     info.flags = flags & (ENoEnergy | EParseOnly);
     energy = 0;
-    const unsigned framesBefore = framesDecoded;
     const int result = DecodeNextFrame(flags);
     info.data = element.data;
     info.length = element.size;
     info.bytesConsumed = bytesConsumed;
-    // Duration and bitrate belong to audio frames, including one whose conversion failed.
-    if (framesDecoded != framesBefore && element.header) {
+    // Only a decoded frame has a duration, bitrate and energy; a frame whose set-up or conversion
+    // failed reports its bytes alone.
+    if (result == EOk) {
         info.duration = element.header->duration;
         info.bitrate = element.header->bitrate;
         info.energy = energy;

@@ -345,13 +345,20 @@ TEST_F(AcmMp3DecoderTest, WithoutAnMp3DecoderEveryFrameFailsToSetUp)
     CAcmMp3Decoder decoder(stream);
     IMp3Decoder::TFrameInfo info;
     EXPECT_EQ(IMp3Decoder::ESetupFailed, decoder.Decode(info, 0));
+    // A frame that was never decoded has its bytes but no duration or bitrate.
+    EXPECT_EQ(frame.size(), info.length);
+    EXPECT_EQ(frame.size(), info.bytesConsumed);
+    EXPECT_EQ(0u, info.duration);
+    EXPECT_EQ(0u, info.bitrate);
     EXPECT_TRUE(Logged(L"ERROR: ACM: Mp3 decoder not found\n"));
     EXPECT_TRUE(Logged(L"ERROR: ACM: Error setting up the decoder\n"));
     EXPECT_FALSE(Logged(L"INFO: MP3 decoder found\n"));
     EXPECT_EQ(IMp3Decoder::ESetupFailed, decoder.Decode(info, 0));
     EXPECT_TRUE(Logged(L"ERROR: ACM: Error preparing stream header\n"));
+    EXPECT_EQ(0u, info.duration);
     // Parsing alone still works.
     EXPECT_EQ(IMp3Decoder::EOk, decoder.Decode(info, IMp3Decoder::EParseOnly));
+    EXPECT_EQ(522448u, info.duration);
 }
 
 TEST_F(AcmMp3DecoderTest, TheEnvironmentTriesTheLocalCodecsThenFindsTheBuiltInDrivers)
