@@ -1,4 +1,4 @@
-// UTF-8 encoding of the engine's wide texts: file names on this system and debugger output.
+// UTF-8 encoding of the engine's wide texts (file names, debugger output) and decoding of library messages.
 #include "engine/Utf8.h"
 
 bool AppendUtf8(std::string& out, wchar_t c)
@@ -31,5 +31,48 @@ std::string ToUtf8(const std::wstring& text)
     for (wchar_t c : text)
         if (!AppendUtf8(out, c))
             AppendUtf8(out, L'\xFFFD');
+    return out;
+}
+
+std::wstring FromUtf8(const std::string& text)
+{
+    std::wstring out;
+    out.reserve(text.size());
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        unsigned long cp;
+        std::size_t length;
+        if (lead < 0x80) {
+            cp = lead;
+            length = 1;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            cp = lead & 0x1F;
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            cp = lead & 0x0F;
+            length = 3;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            cp = lead & 0x07;
+            length = 4;
+        } else {
+            out += L'\xFFFD';
+            ++i;
+            continue;
+        }
+        std::size_t n = 1;
+        while (n < length && i + n < size && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80) {
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + n]) & 0x3F);
+            ++n;
+        }
+        // Too short, overlong, a surrogate or beyond U+10FFFF: one replacement for what was read.
+        static const unsigned long least[] = { 0, 0, 0x80, 0x800, 0x10000 };
+        if (n < length || cp < least[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            out += L'\xFFFD';
+        else
+            out += static_cast<wchar_t>(cp);
+        i += n;
+    }
     return out;
 }

@@ -3,9 +3,9 @@
 
 #include "engine/Log.h"
 #include "engine/PoolCore.h"
+#include "engine/Utf8.h"
 
 #include <boost/bind/bind.hpp>
-#include <boost/format.hpp>
 #include <boost/thread/thread.hpp>
 #include <exception>
 
@@ -39,7 +39,7 @@ void worker_thread::run()
     // An exception leaving the thread function would end the program; the jobs report their own
     // failures by result codes, so whatever gets here came from library code inside a task.
     try {
-        LogErrorA((boost::format("Thread pool: a task ended by an exception: %s") % failure).str());
+        LogError(L"Thread pool: a task ended by an exception: " + FromUtf8(failure));
     } catch (...) {
     }
     core->on_worker_failure(worker);

@@ -236,7 +236,7 @@ TEST(ThreadPoolFailure, AThrowingTaskIsLoggedAndTheNextTaskStillRuns)
         thread_pool pool(1);
         pool.schedule([&] {
             failedOn = boost::this_thread::get_id();
-            throw std::runtime_error("disk on fire");
+            throw std::runtime_error("disk on fire \xE2\x80\x94 caf\xC3\xA9 \xC3");
         });
         pool.schedule([&] {
             nextOn = boost::this_thread::get_id();
@@ -249,7 +249,9 @@ TEST(ThreadPoolFailure, AThrowingTaskIsLoggedAndTheNextTaskStillRuns)
     EXPECT_NE(failedOn, nextOn);
     const std::vector<std::wstring> lines = LogStore::Instance().Lines();
     ASSERT_EQ(1u, lines.size());
-    EXPECT_EQ(L"ERROR: Thread pool: a task ended by an exception: disk on fire\n", lines[0]);
+    // The message is read as UTF-8; a cut-short sequence becomes a replacement character.
+    EXPECT_EQ(L"ERROR: Thread pool: a task ended by an exception: disk on fire \u2014 caf\u00E9 \uFFFD\n",
+        lines[0]);
     LogStore::Instance().Clear();
 }
 
