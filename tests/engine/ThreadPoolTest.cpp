@@ -226,6 +226,37 @@ TEST(ThreadPoolShutdown, ACopyOfTheHandleKeepsThePoolRunning)
     EXPECT_EQ(1, exits.Exited());
 }
 
+TEST(ThreadPoolShutdown, WithoutAWorkerWaitAndShutdownReturnAndTheTasksThatNeverRanAreLogged)
+{
+    LogStore::Instance().Clear();
+    bool ran = false;
+    {
+        // A pool whose worker has gone: nothing will ever empty its queue.
+        boost::shared_ptr<pool_core> core = pool_core::create();
+        ASSERT_TRUE(core->set_worker_count(1));
+        ASSERT_TRUE(core->set_worker_count(0));
+        core->wait(0);
+        ASSERT_EQ(0u, core->size());
+        core->schedule([&] { ran = true; });
+        core->wait(0);
+        core->wait(1);
+        core->shutdown();
+    }
+    {
+        // The handle of a pool without workers returns from its shutdown too.
+        thread_pool pool(0);
+        pool.schedule([&] { ran = true; });
+        pool.schedule([&] { ran = true; });
+    }
+    EXPECT_FALSE(ran);
+    const std::vector<std::wstring> lines = LogStore::Instance().Lines();
+    EXPECT_EQ(
+        (std::vector<std::wstring> { L"ERROR: Thread pool: no worker thread, 1 queued tasks did not run\n",
+            L"ERROR: Thread pool: no worker thread, 2 queued tasks did not run\n" }),
+        lines);
+    LogStore::Instance().Clear();
+}
+
 TEST(ThreadPoolFailure, AThrowingTaskIsLoggedAndTheNextTaskStillRuns)
 {
     LogStore::Instance().Clear();
