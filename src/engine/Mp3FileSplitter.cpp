@@ -10,6 +10,7 @@
 #include "engine/NativePath.h"
 #include "engine/SplitPointDetectorFsm.h"
 #include "engine/ThreadPool.h"
+#include "engine/Utf8.h"
 
 #include <algorithm>
 #include <boost/bind/bind.hpp>
@@ -149,7 +150,7 @@ void CMp3FileSplitter::Split()
         result = Run(startNumber, percent);
     } catch (const std::exception& e) {
         // Only library code throws (memory, a part beyond 4 GiB); the run still ends with a status.
-        LogError((boost::wformat(L"Mp3FileSplitter: Unexpected failure: %s") % e.what()).str());
+        LogError((boost::wformat(L"Mp3FileSplitter: Unexpected failure: %s") % FromUtf8(e.what())).str());
         if (output.is_open())
             DiscardPartFile();
         detector->Reset();
