@@ -55,6 +55,13 @@ std::vector<TFrame> AudioFrames(const Bytes& d, bool dropInfoFrame)
         i = 10 + ((d[6] << 21) | (d[7] << 14) | (d[8] << 7) | d[9]);
     if (end >= 128 && d[end - 128] == 'T' && d[end - 127] == 'A' && d[end - 126] == 'G')
         end -= 128;
+    // An APEv2 tag ends in a 32-byte footer: "APETAGEX", version, the size without the header,
+    // item count and flags (bit 31: a header too).
+    if (end >= 32 && std::string(d.begin() + end - 32, d.begin() + end - 24) == "APETAGEX") {
+        const std::size_t size
+            = d[end - 20] | (d[end - 19] << 8) | (d[end - 18] << 16) | (std::size_t(d[end - 17]) << 24);
+        end -= size + (d[end - 9] & 0x80 ? 32 : 0);
+    }
     std::vector<TFrame> frames;
     while (i + 4 <= end) {
         TMpegAudioHeader h;
@@ -262,6 +269,8 @@ TEST_P(EveryFixture, EveryPartDecodesCleanlyWithAnIndependentDecoder)
 }
 
 INSTANTIATE_TEST_SUITE_P(RealEncoderOutput, EveryFixture, ::testing::ValuesIn(Fixtures));
+// mp3gain puts an APEv2 tag between the last frame and the ID3v1 tag.
+INSTANTIATE_TEST_SUITE_P(LoudnessTagged, EveryFixture, ::testing::Values("split/mp3gain-apev2.mp3"));
 
 TEST(MergedSources, ContinueOneStreamOfPartsAndOneNumbering)
 {

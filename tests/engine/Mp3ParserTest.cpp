@@ -215,6 +215,20 @@ TEST_F(Mp3ParserTest, TheLastFrameIsAcceptedWithoutAnythingAfterIt)
     EXPECT_EQ(file.size(), run.consumed);
 }
 
+TEST_F(Mp3ParserTest, TheLastFrameBeforeALyrics3TagIsAcceptedAndTheTagIsSkipped)
+{
+    // Lyrics3 v2: fields IND and LYR, the size of all before it, the end marker; then ID3v1.
+    const std::string text = "LYRICSBEGININD0000210LYR00005Hello000034LYRICS200";
+    const Bytes lyrics(text.begin(), text.end());
+    Bytes v1(128, 0);
+    Put(v1, 0, "TAG");
+    const TRun run = Drive(Join({ Frame(), Frame(), lyrics, v1 }));
+    EXPECT_EQ(2u, run.audio);
+    EXPECT_EQ(0u, run.invalid);
+    EXPECT_EQ(lyrics.size(), run.noSync);
+    EXPECT_EQ(1u, run.id3v1);
+}
+
 TEST_F(Mp3ParserTest, AFrameNotFollowedByAnElementLosesSyncAndTheSearchResumesAt80Percent)
 {
     Bytes junk(100, 0x00);
