@@ -493,29 +493,34 @@ TEST(PartContent, ACbrSourceGetsNoXingFrame)
 
 TEST(PartContent, SilenceGoesBetweenPartsButNotAtTheOuterEnds)
 {
-    TempDir dir("silence");
-    TSettings s;
-    s.silenceMs = 500;
-    SplitRun run(s);
-    LogStore::Instance().Clear();
-    TRun r = run.Split(DataPath("split/cbr-mpeg2-crc.mp3"), dir.Path());
-    ASSERT_EQ(CMp3FileSplitter::EDone, r.Final().result);
-    ASSERT_GE(r.files.size(), 3u);
-    // 16 kHz MPEG-2 frames last 36 ms: 500 ms of silence is 13 frames.
-    for (std::size_t i = 0; i < r.files.size(); ++i) {
-        std::vector<TFrame> frames = AudioFramesOf(Narrow(r.files[i]), false);
-        std::size_t leading = 0, trailing = 0;
-        while (IsSilentFrame(frames[leading].bytes))
-            ++leading;
-        while (IsSilentFrame(frames[frames.size() - 1 - trailing].bytes))
-            ++trailing;
-        EXPECT_EQ(i == 0 ? 0u : 13u, leading) << "part " << i + 1;
-        EXPECT_EQ(i + 1 == r.files.size() ? 0u : 13u, trailing) << "part " << i + 1;
+    // Cuts in pauses and cuts by time alone (no minimum pause) get the same silence.
+    for (std::uint32_t minimumPauseMs : { 500u, 0u }) {
+        SCOPED_TRACE(minimumPauseMs ? "cut in pauses" : "cut by time");
+        TempDir dir("silence");
+        TSettings s;
+        s.silenceMs = 500;
+        s.minimumPauseMs = minimumPauseMs;
+        SplitRun run(s);
+        LogStore::Instance().Clear();
+        TRun r = run.Split(DataPath("split/cbr-mpeg2-crc.mp3"), dir.Path());
+        ASSERT_EQ(CMp3FileSplitter::EDone, r.Final().result);
+        ASSERT_GE(r.files.size(), 3u);
+        // 16 kHz MPEG-2 frames last 36 ms: 500 ms of silence is 13 frames.
+        for (std::size_t i = 0; i < r.files.size(); ++i) {
+            std::vector<TFrame> frames = AudioFramesOf(Narrow(r.files[i]), false);
+            std::size_t leading = 0, trailing = 0;
+            while (IsSilentFrame(frames[leading].bytes))
+                ++leading;
+            while (IsSilentFrame(frames[frames.size() - 1 - trailing].bytes))
+                ++trailing;
+            EXPECT_EQ(i == 0 ? 0u : 13u, leading) << "part " << i + 1;
+            EXPECT_EQ(i + 1 == r.files.size() ? 0u : 13u, trailing) << "part " << i + 1;
+        }
+        const std::vector<std::wstring> lines = LogStore::Instance().Lines();
+        EXPECT_NE(lines.end(),
+            std::find(lines.begin(), lines.end(),
+                L"INFO: Mp3FileSplitter: Prepended 13 silent frames with total duration of 468 ms\n"));
     }
-    const std::vector<std::wstring> lines = LogStore::Instance().Lines();
-    EXPECT_NE(lines.end(),
-        std::find(lines.begin(), lines.end(),
-            L"INFO: Mp3FileSplitter: Prepended 13 silent frames with total duration of 468 ms\n"));
 }
 
 // ---------------------------------------------------------------------------------------------
