@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libtag1-dev
   clang libclang-rt-dev
   xvfb xauth xdotool
-  mpg123 lame sox libsox-fmt-mp3 ffmpeg espeak-ng twolame id3v2 eyed3 imagemagick mp3splt
+  mpg123 lame sox libsox-fmt-mp3 ffmpeg espeak-ng twolame id3v2 eyed3 imagemagick mp3splt mp3gain
 )
 
 missing=()

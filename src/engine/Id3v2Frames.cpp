@@ -69,11 +69,12 @@ bool WriteId3v2Latin1TextFrame(TByteBuffer& buffer, const std::string& id, const
 bool WriteId3v2CommentFrame(TByteBuffer& buffer, const std::wstring& comment)
 {
     TByteBuffer payload;
-    payload.reserve(8 + 2 * comment.size() + 2);
+    payload.reserve(10 + 2 * comment.size() + 2);
     payload.push_back(0x01);
     payload.insert(payload.end(), 3, 0x20);
-    payload.push_back(0);
-    payload.push_back(0);
+    // The empty description carries its own byte-order mark: libavformat drops the whole frame
+    // when a UTF-16 string lacks one.
+    WriteUtf16String(payload, std::wstring());
     WriteUtf16String(payload, comment);
     return WriteId3v2Frame(buffer, "COMM", payload);
 }

@@ -19,7 +19,7 @@ bool WriteId3v2TextFrame(TByteBuffer& buffer, const std::string& id, const std::
 // A text frame in ISO-8859-1 (encoding byte 00), terminated by a zero byte.
 bool WriteId3v2Latin1TextFrame(TByteBuffer& buffer, const std::string& id, const std::string& text);
 
-// A COMM frame: UTF-16, language "   ", empty description, then the comment.
+// A COMM frame: UTF-16, language "   ", an empty description (mark and terminator), the comment.
 bool WriteId3v2CommentFrame(TByteBuffer& buffer, const std::wstring& comment);
 
 // Byte-order mark FF FE, the text as UTF-16 little-endian code units, then 00 00.

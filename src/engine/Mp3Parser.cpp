@@ -28,6 +28,14 @@ void LogValue(const wchar_t* format, uint32_t value)
     LogInfo((boost::wformat(format) % value).str());
 }
 
+// APEv2 ("APETAGEX", written by taggers and mp3gain) and Lyrics3 ("LYRICSBEGIN") tags sit between
+// the last frame and any ID3v1 tag. They end the audio like an ID3 tag does, but belong to no
+// element: their bytes are skipped one at a time.
+bool IsApeOrLyrics3Marker(const unsigned char* bytes)
+{
+    return std::memcmp(bytes, "APE", 3) == 0 || std::memcmp(bytes, "LYR", 3) == 0;
+}
+
 } // namespace
 
 CMp3Parser::CMp3Parser(std::istream& stream)
@@ -157,7 +165,8 @@ unsigned CMp3Parser::ReadElement(TElement& element)
     result = reader->Read(frameSize + 3, start);
     if (result == StreamReader::EOk) {
         const unsigned char* next = start + frameSize;
-        if (!IsFrameSync(next) && !IsId3v1Marker(next) && !IsId3v2Marker(next)) {
+        if (!IsFrameSync(next) && !IsId3v1Marker(next) && !IsId3v2Marker(next)
+            && !IsApeOrLyrics3Marker(next)) {
             LogError(L"Start of next frame not found. Lost sync.");
             step = frameSize * 8 / 10;
             return EInvalidFrame;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the splitter's fixtures: synthetic speech with pauses of known lengths at known places,
 # encoded by lame as CBR and VBR, MPEG-1 and MPEG-2, plus the list of the pauses.
-# Needs espeak-ng, sox and lame (scripts/install-deps.sh). Output: tests/data/split/.
+# Needs espeak-ng, sox, lame and mp3gain (scripts/install-deps.sh). Output: tests/data/split/.
 set -euo pipefail
 cd "$(dirname "$0")"
 OUT=split
@@ -58,4 +58,14 @@ lame --quiet -m m -V 9 -B 32 --add-id3v2 --tt "Source title" "$WORK/speech.wav" 
 # A stereo MPEG-1 file for the Xing frame of a two-channel stream.
 sox "$WORK/s0.wav" "$WORK/p1.wav" "$WORK/s1.wav" "$WORK/p3.wav" "$WORK/s2.wav" "$WORK/p5.wav" "$WORK/s3.wav" -c 2 "$WORK/stereo.wav"
 lame --quiet --resample 44.1 -m s -V 9 -B 64 "$WORK/stereo.wav" "$OUT/vbr-mpeg1-stereo.mp3"
+# The first three sentences (one pause longer than 500 ms after 5 s) at 8 kbit/s with an ID3v1 tag,
+# run through mp3gain, which rewrites the frames' global gain and puts an APEv2 tag between the
+# audio and the ID3v1 tag, as taggers and loudness tools do.
+sox "$WORK/speech.wav" "$WORK/short.wav" trim 0 9.4
+lame --quiet --resample 16 -m m -b 8 --id3v1-only --tt "Source title" "$WORK/short.wav" "$OUT/mp3gain-apev2.mp3"
+mp3gain -q -r -c -k "$OUT/mp3gain-apev2.mp3"
+if [ "$(tail -c 160 "$OUT/mp3gain-apev2.mp3" | head -c 8)" != APETAGEX ]; then
+  echo "mp3gain wrote no APEv2 tag in front of the ID3v1 tag" >&2
+  exit 1
+fi
 ls -l "$OUT"

@@ -215,6 +215,20 @@ TEST_F(Mp3ParserTest, TheLastFrameIsAcceptedWithoutAnythingAfterIt)
     EXPECT_EQ(file.size(), run.consumed);
 }
 
+TEST_F(Mp3ParserTest, TheLastFrameBeforeALyrics3TagIsAcceptedAndTheTagIsSkipped)
+{
+    // Lyrics3 v2: fields IND and LYR, the size of all before it, the end marker; then ID3v1.
+    const std::string text = "LYRICSBEGININD0000210LYR00005Hello000034LYRICS200";
+    const Bytes lyrics(text.begin(), text.end());
+    Bytes v1(128, 0);
+    Put(v1, 0, "TAG");
+    const TRun run = Drive(Join({ Frame(), Frame(), lyrics, v1 }));
+    EXPECT_EQ(2u, run.audio);
+    EXPECT_EQ(0u, run.invalid);
+    EXPECT_EQ(lyrics.size(), run.noSync);
+    EXPECT_EQ(1u, run.id3v1);
+}
+
 TEST_F(Mp3ParserTest, AFrameNotFollowedByAnElementLosesSyncAndTheSearchResumesAt80Percent)
 {
     Bytes junk(100, 0x00);
@@ -291,13 +305,14 @@ TEST_F(Mp3ParserTest, VbrChecksNeverReadPastAShortFrame)
     for (const auto& line : LogStore::Instance().Lines())
         EXPECT_EQ(std::wstring::npos, line.find(L"XING VBR")) << std::string(line.begin(), line.end());
 
-    // Stereo: the tag at 21 has no room for its flags, so this is an ordinary frame.
-    // Stereo: the tag would lie at 21, with no room for it and its flags in 24 bytes. As the last
-    // frame of the file nothing follows it in the buffer either.
+    // Stereo: the tag would lie at 21, with no room for it and its flags in 24 bytes. The file
+    // ends in two more bytes, too few for another element, so the frame is still the last one;
+    // a check that read on past it would find "Xing" there.
     Bytes shortTag = TinyFrame(false);
     Put(shortTag, 21, "Xin");
-    EXPECT_EQ(0u, Drive(shortTag).info);
-    EXPECT_EQ(1u, Drive(shortTag).audio);
+    const TRun last = Drive(Join({ shortTag, Bytes { 'g', 0x00 } }));
+    EXPECT_EQ(0u, last.info);
+    EXPECT_EQ(1u, last.audio);
 
     // VBRI would need 54 bytes; a 24-byte frame holding the start of it is no VBRI frame.
     Bytes vbri = Join({ TinyFrame(true), TinyFrame(true) });

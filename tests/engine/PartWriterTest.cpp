@@ -93,10 +93,11 @@ TEST(Id3v23Tag, WritesItsFramesInOrderAsUtf16)
     }
     // Title: 01 FF FE 'T' 00 41 01 00 00 (U+0141 little-endian).
     EXPECT_EQ((Bytes { 1, 0xFF, 0xFE, 'T', 0, 0x41, 0x01, 0, 0 }), Bytes(tag.begin() + 20, tag.begin() + 29));
-    // Comment: 01, language of three blanks, empty description 00 00, then the text with its mark.
+    // Comment: 01, language of three blanks, an empty description and the text, each with its mark.
     const std::size_t comm = 10 + (10 + 9) + (10 + 7) + (10 + 7);
-    EXPECT_EQ((Bytes { 1, ' ', ' ', ' ', 0, 0, 0xFF, 0xFE, 'C', 0, 0, 0 }),
-        Bytes(tag.begin() + comm + 10, tag.begin() + comm + 22));
+    EXPECT_EQ(14u, Be32(tag, comm + 4));
+    EXPECT_EQ((Bytes { 1, ' ', ' ', ' ', 0xFF, 0xFE, 0, 0, 0xFF, 0xFE, 'C', 0, 0, 0 }),
+        Bytes(tag.begin() + comm + 10, tag.begin() + comm + 24));
 }
 
 TEST(Id3v23Tag, ATooLargeFrameWritesNoTagAtAll)
