@@ -7,6 +7,8 @@
 #include "ui/SplitPanel.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -107,6 +109,35 @@ void CTempConfig::Reload()
     delete config;
     config = new wxFileConfig("vellomar-test", wxEmptyString, path, wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
     wxConfigBase::Set(config);
+}
+
+CStderrCapture::CStderrCapture()
+{
+    char name[] = "/tmp/vellomar-stderr-XXXXXX";
+    const int fd = mkstemp(name);
+    path = name;
+    std::fflush(stderr);
+    saved = dup(STDERR_FILENO);
+    if (fd >= 0) {
+        dup2(fd, STDERR_FILENO);
+        close(fd);
+    }
+}
+
+CStderrCapture::~CStderrCapture()
+{
+    const std::string text = Text();
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::fputs(text.c_str(), stderr);
+    std::remove(path.c_str());
+}
+
+std::string CStderrCapture::Text() const
+{
+    std::fflush(stderr);
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void Click(wxWindow* window)

@@ -61,6 +61,20 @@ private:
     wxFileConfig* config;
 };
 
+// Collects what the program writes to its standard error, where the toolkit puts its warnings,
+// from construction on; passes it on to the real stream when it ends.
+class CStderrCapture : private boost::noncopyable {
+public:
+    CStderrCapture();
+    ~CStderrCapture();
+    // Everything written so far.
+    std::string Text() const;
+
+private:
+    std::string path;
+    int saved;
+};
+
 // Clicks a window in its middle with the toolkit's input simulator and lets the click arrive.
 void Click(wxWindow* window);
 // Toggles a check box the way a click does: new value, then the click event through the box.
