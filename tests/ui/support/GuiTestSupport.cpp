@@ -7,6 +7,7 @@
 #include "ui/SplitPanel.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
@@ -16,6 +17,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/fileconf.h>
+#include <wx/image.h>
 #include <wx/radiobox.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
@@ -203,6 +205,25 @@ std::string SaveScreenshot(wxWindow* window, const std::string& name)
     }
     picture.SaveFile(path, wxBITMAP_TYPE_PNG);
     return path;
+}
+
+int CountPixels(const std::string& screenshot, wxWindow* window, const wxColour& colour, int tolerance)
+{
+    const wxImage image(wxString::FromUTF8(screenshot), wxBITMAP_TYPE_PNG);
+    if (!image.IsOk())
+        return 0;
+    const wxPoint origin = wxGetTopLevelParent(window)->GetScreenRect().GetTopLeft();
+    wxRect place = window->GetScreenRect();
+    place.Offset(-origin.x, -origin.y);
+    place.Intersect(wxRect(image.GetSize()));
+    int count = 0;
+    for (int y = place.GetTop(); y <= place.GetBottom(); ++y)
+        for (int x = place.GetLeft(); x <= place.GetRight(); ++x)
+            if (std::abs(image.GetRed(x, y) - colour.Red()) <= tolerance
+                && std::abs(image.GetGreen(x, y) - colour.Green()) <= tolerance
+                && std::abs(image.GetBlue(x, y) - colour.Blue()) <= tolerance)
+                ++count;
+    return count;
 }
 
 wxWindow* FindByName(wxWindow* parent, const wxString& name)

@@ -10,6 +10,7 @@
 #include <wx/frame.h>
 
 class wxCheckBox;
+class wxColour;
 class wxFileConfig;
 class wxWindow;
 namespace loc {
@@ -86,6 +87,9 @@ void Scroll(wxWindow* slider, int position);
 
 // Saves a picture of the window (what the screen shows there) as a PNG; returns its path.
 std::string SaveScreenshot(wxWindow* window, const std::string& name);
+// Pixels of the window's place on a picture saved by SaveScreenshot (which shows the window's
+// top-level parent) whose red, green and blue each lie within the tolerance of the colour's.
+int CountPixels(const std::string& screenshot, wxWindow* window, const wxColour& colour, int tolerance = 8);
 
 // The window that is a descendant of parent with the given window name.
 wxWindow* FindByName(wxWindow* parent, const wxString& name);
