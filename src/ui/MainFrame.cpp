@@ -16,6 +16,7 @@
 #include "ui/NumericalLess.h"
 #include "ui/OptionsPanel.h"
 #include "ui/SplitPanel.h"
+#include "ui/SplitReportRelay.h"
 #include "ui/ToolBarStaticBox.h"
 
 #include <boost/format.hpp>
@@ -99,6 +100,7 @@ CMainFrame::CMainFrame(boost::shared_ptr<loc::CLocalStrings>* catalogue,
     , trackLengthSlider(nullptr)
     , trackLengthLabel(nullptr)
     , toolBar(nullptr)
+    , closing(false)
     , catalogue(catalogue)
     , pool(1)
     , id3Page(nullptr)
@@ -383,7 +385,11 @@ void CMainFrame::OnQuit(wxCommandEvent&)
 
 void CMainFrame::OnClose(wxCloseEvent&)
 {
-    // No question, also during a split; the running task stops before its next frame.
+    // No question, also during a split; the running task stops before its next frame, and what
+    // it reported before is dropped: no message box, no next file.
+    closing = true;
+    if (reportRelay)
+        reportRelay->Stop();
     if (splitTask)
         splitTask->Cancel();
     Destroy();

@@ -132,6 +132,9 @@ private:
     wxSlider* trackLengthSlider;
     wxStaticText* trackLengthLabel;
     wxToolBar* toolBar;
+    // Set when the window starts to close; from then on no report of a run acts. The window lives
+    // on until the toolkit deletes it, and reports queued before may still reach it.
+    bool closing;
     wxString destinationDirectory;
     wxString runDirectory;
     wxString sourceDirectory;

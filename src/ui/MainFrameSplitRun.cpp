@@ -189,7 +189,7 @@ void CMainFrame::StartSplit(wxCommandEvent&)
 bool CMainFrame::SplitFile(int firstTrack, int index)
 {
     const int n = static_cast<int>(fileListPage->GetFileCount());
-    if (index < 0 || index >= n || !detector)
+    if (closing || index < 0 || index >= n || !detector)
         return false;
     if (!reportRelay)
         reportRelay = CSplitReportRelay::Create(
@@ -294,7 +294,7 @@ bool CMainFrame::SplitFile(int firstTrack, int index)
 void CMainFrame::OnSplitProgress(CSplitTask::TProgressInfo info)
 {
     // A window that is closing only waits for its task; it starts nothing and shows nothing.
-    if (IsBeingDeleted())
+    if (closing)
         return;
 
     switch (info.kind) {

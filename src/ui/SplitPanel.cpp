@@ -68,6 +68,9 @@ CSplitPanel::CSplitPanel(wxWindow* parent, const boost::shared_ptr<loc::CLocalSt
     presets = new wxRadioBox(presetPanel, ID_PRESETS, strings->GetString(93), wxDefaultPosition,
         wxDefaultSize, presetNames, 1, wxRA_SPECIFY_COLS);
     presetSizer->Add(presets, 0, wxEXPAND | wxALL, 5);
+    // At the panel's default size the radio box would be laid out smaller than its own frame,
+    // which the toolkit rejects with a negative height.
+    presetSizer->Fit(presetPanel);
 
     // Split options.
     wxPanel* optionsPanel

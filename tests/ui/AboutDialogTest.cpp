@@ -101,12 +101,18 @@ TEST(AboutDialog, TheOkButtonEndsTheModalLoop)
     EXPECT_EQ(wxID_OK, dialog.ShowModal());
 }
 
-TEST(AboutDialog, Screenshot)
+TEST(AboutDialog, TheScreenShowsTheLinkInBlueAndTheOtherLinesNot)
 {
     boost::shared_ptr<loc::CLocalStrings> strings = boost::make_shared<loc::CLocalStrings>();
     strings->SetLanguage(wxS("en"));
     CAboutDialog dialog(strings, nullptr, wxID_ANY, strings->GetString(25));
     dialog.Move(0, 0); // only the origin is placed reliably without a window manager
     dialog.Show();
-    EXPECT_TRUE(wxFileExists(gui_test::SaveScreenshot(&dialog, "about_dialog")));
+    const std::string path = gui_test::SaveScreenshot(&dialog, "about_dialog");
+    const std::vector<wxWindow*> lines = Lines(dialog);
+    ASSERT_EQ(8u, lines.size());
+    const wxColour blue(wxS("BLUE"));
+    EXPECT_GT(gui_test::CountPixels(path, lines[6], blue), 20);
+    EXPECT_EQ(0, gui_test::CountPixels(path, lines[0], blue, 60));
+    EXPECT_EQ(0, gui_test::CountPixels(path, lines[1], blue, 60));
 }

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
+#include <wx/listbox.h>
 #include <wx/notebook.h>
+#include <wx/settings.h>
 #include <wx/slider.h>
 
 using namespace gui_test;
@@ -64,13 +66,31 @@ TEST_F(NotebookPages, EveryPageReportsToTheFrameAtOnce)
     EXPECT_EQ(wxEVT_OPTIONS_CHANGED, frame->events[2].type);
 }
 
-TEST_F(NotebookPages, Screenshots)
+TEST_F(NotebookPages, ScreenshotsShowTheChosenFileAndTheTickedBoxesOfEachPage)
 {
     fileList->AddFile("/home/reader/Audiobooks/track1.mp3");
     id3->SetFileName("track1");
-    const char* names[] = { "notebook_file_list", "notebook_split", "notebook_id3", "notebook_options" };
+    // On each page one control shows the toolkit's selection colour (the chosen file, a ticked
+    // box) and one beside it does not (a button, an unticked box, a field).
+    struct TShot {
+        const char* name;
+        wxWindow* marked;
+        wxWindow* plain;
+    };
+    const TShot shots[] = {
+        { "notebook_file_list", fileList->GetListBox(), fileList->FindWindow(CListBoxPanel::ID_REMOVE) },
+        { "notebook_split", split->FindWindow(CSplitPanel::ID_SILENCE_DETECTION),
+            split->FindWindow(CSplitPanel::ID_INSERT_SILENCE) },
+        { "notebook_id3", id3->FindWindow(CID3TagPanel::ID_DEFAULT_SETTINGS),
+            id3->FindWindow(CID3TagPanel::ID_TITLE) },
+        { "notebook_options", options->FindWindow(COptionsPanel::ID_CREATE_PLAYLIST),
+            options->FindWindow(COptionsPanel::ID_SAVE_SETTINGS) },
+    };
+    const wxColour selection = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
     for (size_t page = 0; page < notebook->GetPageCount(); ++page) {
         notebook->SetSelection(page);
-        EXPECT_TRUE(wxFileExists(SaveScreenshot(notebook, names[page])));
+        const std::string path = SaveScreenshot(notebook, shots[page].name);
+        EXPECT_GT(CountPixels(path, shots[page].marked, selection), 20) << shots[page].name;
+        EXPECT_EQ(0, CountPixels(path, shots[page].plain, selection)) << shots[page].name;
     }
 }

@@ -417,3 +417,32 @@ TEST_F(SplitRun, ClosingTheWindowDuringALongSplitCancelsItAndEnds)
     for (std::size_t i = 0; i < listed.size(); ++i)
         EXPECT_EQ(parts[i], listed[i]);
 }
+
+TEST_F(SplitRun, ReportsQueuedWhenTheWindowClosesShowNothingAndStartNothing)
+{
+    // The first file is long, so its task still runs when the window closes.
+    WriteFileBytes(source.File("first.mp3"), RepeatedFrames("split/cbr-mpeg1.mp3", 40));
+    CopyFixture("split/cbr-mpeg1.mp3", source, "second.mp3");
+    window.Frame()->AddFile(source.File("first.mp3"));
+    window.Frame()->AddFile(source.File("second.mp3"));
+    window.SetOption(COptionsPanel::ID_SPLIT_SEPARATELY, true);
+    window.SetOption(COptionsPanel::ID_CREATE_SUB_DIR, true);
+    window.SetOption(COptionsPanel::ID_DEFAULT_DST_IS_SRC_DIR, true);
+
+    CNonBlockingModalHook noDialogExpected(__FILE__, __LINE__);
+    window.PressShortcut(true, 'S');
+    ASSERT_TRUE(window.Frame()->IsSplitRunning());
+    // Waiting on the window as the run's reports wait: the first file done, which would start the
+    // second in a directory of its own, and an error, which would show its message and the log offer.
+    const CSplitTask::TProgressInfo done
+        = { CSplitTask::EFinished, 0, 100, nullptr, 5, CSplitTask::ESuccess };
+    const CSplitTask::TProgressInfo failed
+        = { CSplitTask::EFinished, 0, 100, nullptr, 0, CSplitTask::EReadError };
+    window.Frame()->CallAfter(&CMainFrame::OnSplitProgress, done);
+    window.Frame()->CallAfter(&CMainFrame::OnSplitProgress, failed);
+    ASSERT_TRUE(window.CloseAndWait());
+    noDialogExpected.CheckUnmetExpectations();
+
+    EXPECT_TRUE(fs::is_directory(source.File("first")));
+    EXPECT_FALSE(fs::exists(source.File("second")));
+}

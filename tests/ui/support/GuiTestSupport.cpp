@@ -7,6 +7,9 @@
 #include "ui/SplitPanel.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -14,6 +17,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/fileconf.h>
+#include <wx/image.h>
 #include <wx/radiobox.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
@@ -109,6 +113,35 @@ void CTempConfig::Reload()
     wxConfigBase::Set(config);
 }
 
+CStderrCapture::CStderrCapture()
+{
+    char name[] = "/tmp/vellomar-stderr-XXXXXX";
+    const int fd = mkstemp(name);
+    path = name;
+    std::fflush(stderr);
+    saved = dup(STDERR_FILENO);
+    if (fd >= 0) {
+        dup2(fd, STDERR_FILENO);
+        close(fd);
+    }
+}
+
+CStderrCapture::~CStderrCapture()
+{
+    const std::string text = Text();
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::fputs(text.c_str(), stderr);
+    std::remove(path.c_str());
+}
+
+std::string CStderrCapture::Text() const
+{
+    std::fflush(stderr);
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 void Click(wxWindow* window)
 {
     PumpEvents(30);
@@ -172,6 +205,25 @@ std::string SaveScreenshot(wxWindow* window, const std::string& name)
     }
     picture.SaveFile(path, wxBITMAP_TYPE_PNG);
     return path;
+}
+
+int CountPixels(const std::string& screenshot, wxWindow* window, const wxColour& colour, int tolerance)
+{
+    const wxImage image(wxString::FromUTF8(screenshot), wxBITMAP_TYPE_PNG);
+    if (!image.IsOk())
+        return 0;
+    const wxPoint origin = wxGetTopLevelParent(window)->GetScreenRect().GetTopLeft();
+    wxRect place = window->GetScreenRect();
+    place.Offset(-origin.x, -origin.y);
+    place.Intersect(wxRect(image.GetSize()));
+    int count = 0;
+    for (int y = place.GetTop(); y <= place.GetBottom(); ++y)
+        for (int x = place.GetLeft(); x <= place.GetRight(); ++x)
+            if (std::abs(image.GetRed(x, y) - colour.Red()) <= tolerance
+                && std::abs(image.GetGreen(x, y) - colour.Green()) <= tolerance
+                && std::abs(image.GetBlue(x, y) - colour.Blue()) <= tolerance)
+                ++count;
+    return count;
 }
 
 wxWindow* FindByName(wxWindow* parent, const wxString& name)

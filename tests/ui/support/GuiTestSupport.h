@@ -10,6 +10,7 @@
 #include <wx/frame.h>
 
 class wxCheckBox;
+class wxColour;
 class wxFileConfig;
 class wxWindow;
 namespace loc {
@@ -61,6 +62,20 @@ private:
     wxFileConfig* config;
 };
 
+// Collects what the program writes to its standard error, where the toolkit puts its warnings,
+// from construction on; passes it on to the real stream when it ends.
+class CStderrCapture : private boost::noncopyable {
+public:
+    CStderrCapture();
+    ~CStderrCapture();
+    // Everything written so far.
+    std::string Text() const;
+
+private:
+    std::string path;
+    int saved;
+};
+
 // Clicks a window in its middle with the toolkit's input simulator and lets the click arrive.
 void Click(wxWindow* window);
 // Toggles a check box the way a click does: new value, then the click event through the box.
@@ -72,6 +87,9 @@ void Scroll(wxWindow* slider, int position);
 
 // Saves a picture of the window (what the screen shows there) as a PNG; returns its path.
 std::string SaveScreenshot(wxWindow* window, const std::string& name);
+// Pixels of the window's place on a picture saved by SaveScreenshot (which shows the window's
+// top-level parent) whose red, green and blue each lie within the tolerance of the colour's.
+int CountPixels(const std::string& screenshot, wxWindow* window, const wxColour& colour, int tolerance = 8);
 
 // The window that is a descendant of parent with the given window name.
 wxWindow* FindByName(wxWindow* parent, const wxString& name);

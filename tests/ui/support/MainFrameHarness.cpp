@@ -133,11 +133,12 @@ CMainFrameHarness::~CMainFrameHarness()
 bool CMainFrameHarness::CloseAndWait()
 {
     frame->Close();
+    // As the event loop does: what is queued goes first, then idle time, when the window goes.
     for (int i = 0; i < 2000; ++i) {
+        PumpEvents(5);
         wxTheApp->ProcessIdle();
         if (!wxTopLevelWindows.Find(frame))
             break;
-        PumpEvents(5);
     }
     const bool gone = !wxTopLevelWindows.Find(frame);
     if (gone)
