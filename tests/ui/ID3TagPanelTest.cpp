@@ -8,6 +8,7 @@
 #include <wx/choice.h>
 #include <wx/fileconf.h>
 #include <wx/radiobox.h>
+#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
@@ -344,5 +345,9 @@ TEST_F(ID3TagPage, Screenshot)
     OpenForEditing();
     page->SetFileName("The Long Journey 01");
     Field("Author")->SetValue("A. Writer");
-    EXPECT_TRUE(wxFileExists(SaveScreenshot(page, "id3_tag_page")));
+    const std::string path = SaveScreenshot(page, "id3_tag_page");
+    // Editing the tags: the default settings are off, tag creation is on.
+    const wxColour selection = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+    EXPECT_EQ(0, CountPixels(path, DefaultSettings(), selection));
+    EXPECT_GT(CountPixels(path, CreateTag(), selection), 20);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <wx/bmpbuttn.h>
 #include <wx/listbox.h>
+#include <wx/settings.h>
 
 using namespace gui_test;
 
@@ -273,5 +274,8 @@ TEST_F(FileListPage, Screenshot)
         "/home/reader/Audiobooks/The Long Journey/track02.mp3",
         "/home/reader/Audiobooks/The Long Journey/track10.mp3" });
     const std::string path = SaveScreenshot(page, "file_list_page");
-    EXPECT_TRUE(wxFileExists(path));
+    // The last file added is the chosen one: its row shows the selection colour, the buttons do not.
+    const wxColour selection = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+    EXPECT_GT(CountPixels(path, list, selection), 20);
+    EXPECT_EQ(0, CountPixels(path, Button(CListBoxPanel::ID_REMOVE), selection));
 }

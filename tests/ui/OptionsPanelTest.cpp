@@ -8,6 +8,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/fileconf.h>
+#include <wx/settings.h>
 
 using namespace gui_test;
 
@@ -222,5 +223,9 @@ TEST_F(OptionsPage, ASystemLanguageOutsideTheSevenPreselectsEnglish)
 TEST_F(OptionsPage, Screenshot)
 {
     Open();
-    EXPECT_TRUE(wxFileExists(SaveScreenshot(page, "options_page")));
+    const std::string path = SaveScreenshot(page, "options_page");
+    // By default files are merged before the split, not split separately.
+    const wxColour selection = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+    EXPECT_GT(CountPixels(path, page->FindWindow(COptionsPanel::ID_MERGE_BEFORE_SPLIT), selection), 20);
+    EXPECT_EQ(0, CountPixels(path, page->FindWindow(COptionsPanel::ID_SPLIT_SEPARATELY), selection));
 }

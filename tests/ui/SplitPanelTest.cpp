@@ -7,6 +7,7 @@
 #include <wx/choice.h>
 #include <wx/fileconf.h>
 #include <wx/radiobox.h>
+#include <wx/settings.h>
 #include <wx/slider.h>
 #include <wx/stattext.h>
 
@@ -319,5 +320,9 @@ TEST_F(SplitOptionsPage, Screenshot)
 {
     Open();
     Select(Presets(), CSplitPanel::EPauseBased);
-    EXPECT_TRUE(wxFileExists(SaveScreenshot(page, "split_options_page")));
+    const std::string path = SaveScreenshot(page, "split_options_page");
+    // Pause-based splitting ticks silence detection and inserts no silence.
+    const wxColour selection = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+    EXPECT_GT(CountPixels(path, page->FindWindow(CSplitPanel::ID_SILENCE_DETECTION), selection), 20);
+    EXPECT_EQ(0, CountPixels(path, page->FindWindow(CSplitPanel::ID_INSERT_SILENCE), selection));
 }
