@@ -1,10 +1,20 @@
 // UTF-8 encoding of the engine's wide texts (file names, debugger output) and decoding of library messages.
 #include "engine/Utf8.h"
 
+namespace {
+
+// Neither a surrogate nor beyond the last code point.
+bool IsScalarValue(unsigned long cp)
+{
+    return cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+}
+
+} // namespace
+
 bool AppendUtf8(std::string& out, wchar_t c)
 {
     const unsigned long cp = static_cast<unsigned long>(c);
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+    if (!IsScalarValue(cp))
         return false;
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -68,7 +78,7 @@ std::wstring FromUtf8(const std::string& text)
         }
         // Too short, overlong, a surrogate or beyond U+10FFFF: one replacement for what was read.
         static const unsigned long least[] = { 0, 0, 0x80, 0x800, 0x10000 };
-        if (n < length || cp < least[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        if (n < length || cp < least[length] || !IsScalarValue(cp))
             out += L'\xFFFD';
         else
             out += static_cast<wchar_t>(cp);
